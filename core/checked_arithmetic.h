@@ -1,0 +1,20 @@
+#pragma once
+
+namespace level {
+
+// Floating-point steps that raise ConversionError where the hardware would
+// raise a floating-point exception. Each result is checked for the three
+// conditions that count: division by zero (DivisionByZero), overflow and an
+// invalid operation (both Overflow). Underflow and inexact results pass.
+
+[[nodiscard]] double Multiply(double left, double right);
+[[nodiscard]] double Divide(double dividend, double divisor);
+
+// base raised to exponent; Overflow when the result is not finite.
+[[nodiscard]] double Power(double base, double exponent);
+
+// The natural logarithm; InvalidProcedureCall for an argument that is zero,
+// negative or not a number.
+[[nodiscard]] double NaturalLog(double value);
+
+}  // namespace level

@@ -1,0 +1,32 @@
+#include "conversion_error.h"
+
+#include <string>
+
+namespace level {
+
+std::string_view DescribeError(ErrorKind kind) noexcept
+{
+    switch (kind) {
+    case ErrorKind::InvalidProcedureCall:
+        return "Недопустимый вызов процедуры или аргумент";
+    case ErrorKind::Overflow:
+        return "Переполнение";
+    case ErrorKind::DivisionByZero:
+        return "Деление на ноль";
+    case ErrorKind::TypeMismatch:
+        return "Несоответствие типа";
+    }
+    return "Неизвестная ошибка";
+}
+
+ConversionError::ConversionError(ErrorKind kind)
+    : std::runtime_error(std::string(DescribeError(kind))), kind_(kind)
+{
+}
+
+std::string_view ConversionError::description() const noexcept
+{
+    return DescribeError(kind_);
+}
+
+}  // namespace level

@@ -1,0 +1,55 @@
+#include "level_recipes.h"
+
+#include "checked_arithmetic.h"
+#include "numeric_text.h"
+
+namespace level {
+namespace {
+
+// The constants are the converter's own, rounded as its users know them;
+// the two ways of turning decibels into nepers differ in the last digit.
+constexpr double kDecibelsPerNeper = 8.686;
+constexpr double kNepersPerDecibel = 0.115;
+constexpr double kDecibelExponentDivisor = 20.0;
+constexpr double kPowerBase = 10.0;
+constexpr double kLogarithmFactor = 8.6858;
+
+void Write(std::string& field, double value, const RegionalSettings& settings)
+{
+    field = FormatCurrency(RoundToCurrency(value), settings);
+}
+
+double VoltsAtLevel(double decibels)
+{
+    const double exponent = Divide(decibels, kDecibelExponentDivisor);
+    return Multiply(Power(kPowerBase, exponent), kReferenceVolts);
+}
+
+}  // namespace
+
+void ConvertFromDecibels(LevelFields& fields, const RegionalSettings& settings)
+{
+    double decibels = ParseDouble(fields.decibels, settings);
+    Write(fields.nepers, Divide(decibels, kDecibelsPerNeper), settings);
+    decibels = ParseDouble(fields.decibels, settings);
+    Write(fields.volts, VoltsAtLevel(decibels), settings);
+}
+
+void ConvertFromNepers(LevelFields& fields, const RegionalSettings& settings)
+{
+    const double nepers = ParseDouble(fields.nepers, settings);
+    Write(fields.decibels, Multiply(nepers, kDecibelsPerNeper), settings);
+    const double shownDecibels = CurrencyToDouble(ParseCurrency(fields.decibels, settings));
+    Write(fields.volts, VoltsAtLevel(shownDecibels), settings);
+}
+
+void ConvertFromVolts(LevelFields& fields, const RegionalSettings& settings)
+{
+    const double volts = ParseDouble(fields.volts, settings);
+    const double logRatio = NaturalLog(Divide(volts, kReferenceVolts));
+    Write(fields.decibels, Multiply(logRatio, kLogarithmFactor), settings);
+    const double shownDecibels = ParseDouble(fields.decibels, settings);
+    Write(fields.nepers, Multiply(shownDecibels, kNepersPerDecibel), settings);
+}
+
+}  // namespace level

@@ -1,0 +1,195 @@
+#include "number_syntax.h"
+
+#include <algorithm>
+#include <array>
+
+namespace level {
+namespace {
+
+constexpr std::string_view kNoBreakSpace = "\u00A0";
+constexpr std::string_view kNarrowNoBreakSpace = "\u202F";
+constexpr std::array<std::string_view, 3> kBlanks = {" ", kNoBreakSpace, kNarrowNoBreakSpace};
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Length of the white space at the front of text, or 0.
+std::size_t LeadingSpace(std::string_view text)
+{
+    if (text.empty()) {
+        return 0;
+    }
+    if (text.front() == '\t' || text.front() == '\n' || text.front() == '\r' ||
+        text.front() == '\v' || text.front() == '\f') {
+        return 1;
+    }
+    for (std::string_view blank : kBlanks) {
+        if (text.starts_with(blank)) {
+            return blank.size();
+        }
+    }
+    return 0;
+}
+
+// Length of the white space at the back of text, or 0.
+std::size_t TrailingSpace(std::string_view text)
+{
+    if (text.empty()) {
+        return 0;
+    }
+    const char last = text.back();
+    if (last == '\t' || last == '\n' || last == '\r' || last == '\v' || last == '\f') {
+        return 1;
+    }
+    for (std::string_view blank : kBlanks) {
+        if (text.ends_with(blank)) {
+            return blank.size();
+        }
+    }
+    return 0;
+}
+
+std::string_view Trim(std::string_view text)
+{
+    while (std::size_t n = LeadingSpace(text)) {
+        text.remove_prefix(n);
+    }
+    while (std::size_t n = TrailingSpace(text)) {
+        text.remove_suffix(n);
+    }
+    return text;
+}
+
+// Reads characters off the front of a text.
+class Cursor {
+public:
+    explicit Cursor(std::string_view text) : rest_(text) {}
+
+    [[nodiscard]] bool AtEnd() const { return rest_.empty(); }
+    [[nodiscard]] bool AtDigit() const { return !rest_.empty() && IsDigit(rest_.front()); }
+
+    char Take()
+    {
+        const char c = rest_.front();
+        rest_.remove_prefix(1);
+        return c;
+    }
+
+    bool TakeIf(std::string_view token)
+    {
+        if (token.empty() || !rest_.starts_with(token)) {
+            return false;
+        }
+        rest_.remove_prefix(token.size());
+        return true;
+    }
+
+    // Takes token only when a digit follows it.
+    bool TakeIfBeforeDigit(std::string_view token)
+    {
+        if (token.empty() || !rest_.starts_with(token) || rest_.size() == token.size() ||
+            !IsDigit(rest_[token.size()])) {
+            return false;
+        }
+        rest_.remove_prefix(token.size());
+        return true;
+    }
+
+private:
+    std::string_view rest_;
+};
+
+bool IsBlank(std::string_view separator)
+{
+    return std::find(kBlanks.begin(), kBlanks.end(), separator) != kBlanks.end();
+}
+
+bool TakeGroupSeparator(Cursor& cursor, std::string_view separator)
+{
+    if (IsBlank(separator)) {
+        return std::any_of(kBlanks.begin(), kBlanks.end(), [&](std::string_view blank) {
+            return cursor.TakeIfBeforeDigit(blank);
+        });
+    }
+    return cursor.TakeIfBeforeDigit(separator);
+}
+
+void TakeDigits(Cursor& cursor, std::string& digits)
+{
+    while (cursor.AtDigit()) {
+        digits.push_back(cursor.Take());
+    }
+}
+
+void TakeIntegerDigits(Cursor& cursor, std::string_view groupSeparator, std::string& digits)
+{
+    TakeDigits(cursor, digits);
+    while (!digits.empty() && TakeGroupSeparator(cursor, groupSeparator)) {
+        TakeDigits(cursor, digits);
+    }
+}
+
+std::optional<std::int64_t> TakeExponent(Cursor& cursor)
+{
+    const bool negative = cursor.TakeIf("-");
+    if (!negative) {
+        cursor.TakeIf("+");
+    }
+    if (!cursor.AtDigit()) {
+        return std::nullopt;
+    }
+    std::int64_t exponent = 0;
+    while (cursor.AtDigit()) {
+        const int digit = cursor.Take() - '0';
+        exponent = std::min(exponent * 10 + digit, NumberText::kExponentLimit);
+    }
+    return negative ? -exponent : exponent;
+}
+
+}  // namespace
+
+bool NumberText::IsZero() const
+{
+    auto isZero = [](char c) { return c == '0'; };
+    return std::all_of(integerDigits.begin(), integerDigits.end(), isZero) &&
+           std::all_of(fractionDigits.begin(), fractionDigits.end(), isZero);
+}
+
+std::int64_t NumberText::Magnitude() const
+{
+    const auto firstInteger = integerDigits.find_first_not_of('0');
+    if (firstInteger != std::string::npos) {
+        return static_cast<std::int64_t>(integerDigits.size() - firstInteger) + exponent;
+    }
+    const auto firstFraction = fractionDigits.find_first_not_of('0');
+    return exponent - static_cast<std::int64_t>(firstFraction);
+}
+
+std::optional<NumberText> ScanNumber(std::string_view text, const RegionalSettings& settings)
+{
+    Cursor cursor(Trim(text));
+    NumberText number;
+    number.negative = cursor.TakeIf("-");
+    if (!number.negative) {
+        cursor.TakeIf("+");
+    }
+    TakeIntegerDigits(cursor, settings.groupSeparator, number.integerDigits);
+    if (cursor.TakeIf(settings.decimalSeparator)) {
+        TakeDigits(cursor, number.fractionDigits);
+    }
+    if (number.integerDigits.empty() && number.fractionDigits.empty()) {
+        return std::nullopt;
+    }
+    if (cursor.TakeIf("e") || cursor.TakeIf("E")) {
+        const auto exponent = TakeExponent(cursor);
+        if (!exponent) {
+            return std::nullopt;
+        }
+        number.exponent = *exponent;
+    }
+    if (!cursor.AtEnd()) {
+        return std::nullopt;
+    }
+    return number;
+}
+
+}  // namespace level

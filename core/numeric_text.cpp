@@ -1,0 +1,196 @@
+#include "numeric_text.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <optional>
+
+#include "conversion_error.h"
+#include "number_syntax.h"
+
+namespace level {
+namespace {
+
+constexpr int kCurrencyDecimals = 4;
+// 2^63: the first magnitude beyond the positive range of a 64-bit integer.
+constexpr std::uint64_t kMagnitudeLimit = std::uint64_t{1} << 63;
+
+NumberText ScanOrThrow(std::string_view text, const RegionalSettings& settings)
+{
+    auto number = ScanNumber(text, settings);
+    if (!number) {
+        throw ConversionError(ErrorKind::TypeMismatch);
+    }
+    return *std::move(number);
+}
+
+// The number in the plain ASCII form std::from_chars reads.
+std::string ToChars(const NumberText& number)
+{
+    std::string chars;
+    chars.reserve(number.integerDigits.size() + number.fractionDigits.size() + 16);
+    if (number.negative) {
+        chars += '-';
+    }
+    chars += number.integerDigits.empty() ? "0" : number.integerDigits;
+    if (!number.fractionDigits.empty()) {
+        chars += '.';
+        chars += number.fractionDigits;
+    }
+    chars += 'e';
+    chars += std::to_string(number.exponent);
+    return chars;
+}
+
+// Whether the digits after the kept ones are more than, exactly or less than
+// half a unit of the last kept digit: +1, 0 or -1.
+int CompareRestWithHalf(std::string_view rest)
+{
+    if (rest.empty() || rest.front() < '5') {
+        return -1;
+    }
+    if (rest.front() > '5') {
+        return 1;
+    }
+    return rest.find_first_not_of('0', 1) == std::string_view::npos ? 0 : 1;
+}
+
+// The magnitude of the number in ten-thousandths, rounded half to even, or
+// nothing when it is 2^64 or more.
+std::optional<std::uint64_t> ScaledMagnitude(const NumberText& number)
+{
+    std::string digits = number.integerDigits + number.fractionDigits;
+    const auto firstSignificant = digits.find_first_not_of('0');
+    if (firstSignificant == std::string::npos) {
+        return 0;
+    }
+    digits.erase(0, firstSignificant);
+    // Position of the decimal point after scaling, counted in digits from the
+    // first significant one.
+    const std::int64_t point = static_cast<std::int64_t>(number.integerDigits.size()) -
+                               static_cast<std::int64_t>(firstSignificant) + number.exponent +
+                               kCurrencyDecimals;
+    if (point > std::numeric_limits<std::uint64_t>::digits10 + 1) {
+        return std::nullopt;
+    }
+    if (point < 0) {
+        return 0;
+    }
+    const auto kept = static_cast<std::size_t>(point);
+    if (digits.size() < kept) {
+        digits.append(kept - digits.size(), '0');
+    }
+    std::uint64_t magnitude = 0;
+    if (kept > 0) {
+        const auto [end, error] = std::from_chars(digits.data(), digits.data() + kept, magnitude);
+        if (error != std::errc{}) {
+            return std::nullopt;
+        }
+    }
+    const int rest = CompareRestWithHalf(std::string_view(digits).substr(kept));
+    if (rest > 0 || (rest == 0 && magnitude % 2 == 1)) {
+        if (magnitude == std::numeric_limits<std::uint64_t>::max()) {
+            return std::nullopt;
+        }
+        ++magnitude;
+    }
+    return magnitude;
+}
+
+}  // namespace
+
+double ParseDouble(std::string_view text, const RegionalSettings& settings)
+{
+    const NumberText number = ScanOrThrow(text, settings);
+    const std::string chars = ToChars(number);
+    double value = 0.0;
+    const auto [end, error] = std::from_chars(chars.data(), chars.data() + chars.size(), value);
+    if (error == std::errc::result_out_of_range) {
+        // from_chars reports both ends of the range alike; only the far end
+        // is an error, the near end is a zero.
+        if (number.Magnitude() > 0) {
+            throw ConversionError(ErrorKind::Overflow);
+        }
+        return number.negative ? -0.0 : 0.0;
+    }
+    if (error != std::errc{} || end != chars.data() + chars.size()) {
+        throw ConversionError(ErrorKind::TypeMismatch);
+    }
+    return value;
+}
+
+Currency ParseCurrency(std::string_view text, const RegionalSettings& settings)
+{
+    const NumberText number = ScanOrThrow(text, settings);
+    const auto magnitude = ScaledMagnitude(number);
+    if (!magnitude || *magnitude > kMagnitudeLimit ||
+        (*magnitude == kMagnitudeLimit && !number.negative)) {
+        throw ConversionError(ErrorKind::Overflow);
+    }
+    if (number.negative) {
+        // Negated in unsigned arithmetic so that -2^63 needs no special case.
+        return Currency{static_cast<std::int64_t>(std::uint64_t{0} - *magnitude)};
+    }
+    return Currency{static_cast<std::int64_t>(*magnitude)};
+}
+
+double CurrencyToDouble(Currency amount)
+{
+    constexpr std::int64_t kExactLimit = std::int64_t{1} << std::numeric_limits<double>::digits;
+    if (amount.units >= -kExactLimit && amount.units <= kExactLimit) {
+        // Both operands are exact, so the one rounding of the division gives
+        // the nearest double.
+        return static_cast<double>(amount.units) / static_cast<double>(Currency::kScale);
+    }
+    // Beyond 2^53 the integer itself would round first; let from_chars round
+    // the decimal value once instead.
+    char buffer[32];
+    auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer - 3, amount.units);
+    *end++ = 'e';
+    *end++ = '-';
+    *end++ = static_cast<char>('0' + kCurrencyDecimals);
+    double value = 0.0;
+    std::from_chars(buffer, end, value);
+    return value;
+}
+
+Currency RoundToCurrency(double value)
+{
+    const double scaled = value * static_cast<double>(Currency::kScale);
+    // The default rounding mode rounds to nearest with ties to even.
+    const double rounded = std::nearbyint(scaled);
+    constexpr double kLimit = 9223372036854775808.0;  // 2^63
+    if (!std::isfinite(rounded) || rounded < -kLimit || rounded >= kLimit) {
+        throw ConversionError(ErrorKind::Overflow);
+    }
+    return Currency{static_cast<std::int64_t>(rounded)};
+}
+
+std::string FormatCurrency(Currency amount, const RegionalSettings& settings)
+{
+    const bool negative = amount.units < 0;
+    const std::uint64_t magnitude = negative ? std::uint64_t{0} - static_cast<std::uint64_t>(amount.units)
+                                             : static_cast<std::uint64_t>(amount.units);
+    const auto scale = static_cast<std::uint64_t>(Currency::kScale);
+
+    std::string text = negative ? "-" : "";
+    text += std::to_string(magnitude / scale);
+
+    std::uint64_t fraction = magnitude % scale;
+    if (fraction == 0) {
+        return text;
+    }
+    int digits = kCurrencyDecimals;
+    while (fraction % 10 == 0) {
+        fraction /= 10;
+        --digits;
+    }
+    const std::string fractionText = std::to_string(fraction);
+    text += settings.decimalSeparator;
+    text.append(static_cast<std::size_t>(digits) - fractionText.size(), '0');
+    text += fractionText;
+    return text;
+}
+
+}  // namespace level

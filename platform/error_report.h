@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace level {
+
+class ConversionError;
+
+// Where a run-time error that no handler trapped is shown to the user: its
+// number and its description.
+class ErrorReport {
+public:
+    virtual ~ErrorReport() = default;
+    virtual void Report(int number, std::string_view description) = 0;
+};
+
+// Writes the report to standard error, for use without a window.
+class StandardErrorReport final : public ErrorReport {
+public:
+    void Report(int number, std::string_view description) override;
+};
+
+// The one line the report shows, such as
+// "Ошибка выполнения 13: Несоответствие типа".
+[[nodiscard]] std::string FormatErrorReport(int number, std::string_view description);
+
+}  // namespace level

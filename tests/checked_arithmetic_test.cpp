@@ -1,0 +1,61 @@
+#include <cctype>
+#include <cmath>
+#include <string>
+#include <functional>
+#include <limits>
+#include <optional>
+
+#include <gtest/gtest.h>
+
+#include "core/checked_arithmetic.h"
+#include "test_support.h"
+
+namespace level {
+namespace {
+
+using testing::KindName;
+using testing::RaisedKind;
+
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+
+struct StepCase {
+    const char* name;
+    std::function<double()> step;
+    std::optional<ErrorKind> raised;
+};
+
+class FloatingPointStep : public ::testing::TestWithParam<StepCase> {};
+
+TEST_P(FloatingPointStep, RaisesOnlyForTheConditionsThatCount)
+{
+    EXPECT_EQ(KindName(RaisedKind(GetParam().step)), KindName(GetParam().raised))
+        << GetParam().name;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Conditions, FloatingPointStep,
+    ::testing::Values(
+        StepCase{"1/0", [] { return Divide(1.0, 0.0); }, ErrorKind::DivisionByZero},
+        StepCase{"-1/0", [] { return Divide(-1.0, 0.0); }, ErrorKind::DivisionByZero},
+        StepCase{"0/0", [] { return Divide(0.0, 0.0); }, ErrorKind::Overflow},
+        StepCase{"big/small", [] { return Divide(1e308, 1e-10); }, ErrorKind::Overflow},
+        StepCase{"big*10", [] { return Multiply(1e308, 10.0); }, ErrorKind::Overflow},
+        StepCase{"underflow", [] { return Multiply(1e-308, 1e-308); }, std::nullopt},
+        StepCase{"inexact", [] { return Divide(1.0, 3.0); }, std::nullopt},
+        StepCase{"10^400", [] { return Power(10.0, 400.0); }, ErrorKind::Overflow},
+        StepCase{"10^-400", [] { return Power(10.0, -400.0); }, std::nullopt},
+        StepCase{"ln 0", [] { return NaturalLog(0.0); }, ErrorKind::InvalidProcedureCall},
+        StepCase{"ln -0", [] { return NaturalLog(-0.0); }, ErrorKind::InvalidProcedureCall},
+        StepCase{"ln -1", [] { return NaturalLog(-1.0); }, ErrorKind::InvalidProcedureCall},
+        StepCase{"ln NaN", [] { return NaturalLog(kNaN); }, ErrorKind::InvalidProcedureCall},
+        StepCase{"ln tiny", [] { return NaturalLog(5e-324); }, std::nullopt}),
+    [](const auto& param) {
+        std::string name;
+        for (const char c : std::string(param.param.name)) {
+            name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+        }
+        return name + "_" + std::to_string(param.index);
+    });
+
+}  // namespace
+}  // namespace level

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+
+#include "core/conversion_error.h"
+
+namespace level::testing {
+
+// The error kind a call raised, or none if it returned.
+template <typename Call>
+std::optional<ErrorKind> RaisedKind(Call&& call)
+{
+    try {
+        call();
+    } catch (const ConversionError& error) {
+        return error.kind();
+    }
+    return std::nullopt;
+}
+
+inline std::string KindName(std::optional<ErrorKind> kind)
+{
+    return kind ? std::to_string(static_cast<int>(*kind)) : "none";
+}
+
+}  // namespace level::testing

@@ -1,0 +1,96 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "core/level_recipes.h"
+#include "core/regional_settings.h"
+
+namespace level {
+
+// The controls of the converter window that the model refers to.
+enum class Control {
+    None,
+    Text1,     // decibels
+    Text2,     // nepers
+    Text3,     // volts
+    Option1,   // "Децибеллы"
+    Option2,   // "Вольты"
+    Option3,   // "Неперы"
+    Command1,  // compute
+    Command2,  // clear
+};
+
+// Window heights, in twips (1440 to the inch).
+inline constexpr int kDesignedWindowHeight = 4590;  // 4185 client + 345 + 60 frame
+inline constexpr int kClearedWindowHeight = 4180;
+
+// The information line's texts and font sizes.
+extern const char* const kReferenceExplanation;
+extern const char* const kChooseOptionPrompt;
+extern const char* const kContactLine;
+inline constexpr int kPromptFontSize = 12;
+inline constexpr int kContactFontSize = 8;
+
+// All the state of the converter window, changed only by its six handlers and
+// by the user's typing and focus moves, which the toolkit binding reports.
+// It knows nothing of any toolkit. A handler that fails raises
+// ConversionError to its caller and leaves the state as far as it got.
+class ConverterModel {
+public:
+    explicit ConverterModel(RegionalSettings settings);
+
+    void Form_Load();
+    void Option1_Click();
+    void Option2_Click();
+    void Option3_Click();
+    void Command1_Click();
+    void Command2_Click();
+
+    // What the user does between handlers.
+    void SetFieldText(Control field, std::string text);
+    void SetFocus(Control control);
+
+    [[nodiscard]] const std::string& FieldText(Control field) const;
+    [[nodiscard]] bool FieldEnabled(Control field) const;
+    [[nodiscard]] bool OptionValue(Control option) const;
+    [[nodiscard]] const LevelFields& Fields() const { return fields_; }
+    [[nodiscard]] const std::string& Label1Caption() const { return label1Caption_; }
+    // The information line's font size in points; none means the window's
+    // default font.
+    [[nodiscard]] std::optional<int> Label1FontSize() const { return label1FontSize_; }
+    [[nodiscard]] int WindowHeight() const { return windowHeight_; }
+    [[nodiscard]] Control Focus() const { return focus_; }
+    [[nodiscard]] const RegionalSettings& Settings() const { return settings_; }
+
+private:
+    struct Flags {
+        bool text1 = false;
+        bool text2 = false;
+        bool text3 = false;
+    };
+
+    void Select(Control option, Flags enabled, Control focus);
+    [[nodiscard]] bool AnyOptionSelected() const;
+
+    // The member behind a control, for the const and non-const accessors.
+    template <typename Self>
+    static auto& FieldOf(Self& self, Control field);
+    template <typename Self>
+    static auto& EnabledOf(Self& self, Control field);
+    template <typename Self>
+    static auto& OptionOf(Self& self, Control option);
+
+    RegionalSettings settings_;
+    LevelFields fields_;
+    Flags enabled_;
+    bool option1_ = false;
+    bool option2_ = false;
+    bool option3_ = false;
+    std::string label1Caption_;
+    std::optional<int> label1FontSize_;
+    int windowHeight_ = kDesignedWindowHeight;
+    Control focus_ = Control::None;
+};
+
+}  // namespace level
