@@ -7,14 +7,14 @@ namespace level {
 std::string_view DescribeError(ErrorKind kind) noexcept
 {
     switch (kind) {
-    case ErrorKind::InvalidProcedureCall:
-        return "Недопустимый вызов процедуры или аргумент";
-    case ErrorKind::Overflow:
-        return "Переполнение";
-    case ErrorKind::DivisionByZero:
-        return "Деление на ноль";
-    case ErrorKind::TypeMismatch:
-        return "Несоответствие типа";
+        case ErrorKind::InvalidProcedureCall:
+            return "Недопустимый вызов процедуры или аргумент";
+        case ErrorKind::Overflow:
+            return "Переполнение";
+        case ErrorKind::DivisionByZero:
+            return "Деление на ноль";
+        case ErrorKind::TypeMismatch:
+            return "Несоответствие типа";
     }
     return "Неизвестная ошибка";
 }

@@ -10,7 +10,10 @@ constexpr std::string_view kNoBreakSpace = "\u00A0";
 constexpr std::string_view kNarrowNoBreakSpace = "\u202F";
 constexpr std::array<std::string_view, 3> kBlanks = {" ", kNoBreakSpace, kNarrowNoBreakSpace};
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
 // Length of the white space at the front of text, or 0.
 std::size_t LeadingSpace(std::string_view text)
@@ -106,9 +109,8 @@ bool IsBlank(std::string_view separator)
 bool TakeGroupSeparator(Cursor& cursor, std::string_view separator)
 {
     if (IsBlank(separator)) {
-        return std::any_of(kBlanks.begin(), kBlanks.end(), [&](std::string_view blank) {
-            return cursor.TakeIfBeforeDigit(blank);
-        });
+        return std::any_of(kBlanks.begin(), kBlanks.end(),
+                           [&](std::string_view blank) { return cursor.TakeIfBeforeDigit(blank); });
     }
     return cursor.TakeIfBeforeDigit(separator);
 }

@@ -1,5 +1,6 @@
 #include "numeric_text.h"
 
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -25,11 +26,11 @@ NumberText ScanOrThrow(std::string_view text, const RegionalSettings& settings)
     return *std::move(number);
 }
 
-// The number in the plain ASCII form std::from_chars reads.
+// The number in the plain ASCII form std::from_chars reads. Short numbers
+// stay within the string's own buffer, so reading them allocates nothing.
 std::string ToChars(const NumberText& number)
 {
     std::string chars;
-    chars.reserve(number.integerDigits.size() + number.fractionDigits.size() + 16);
     if (number.negative) {
         chars += '-';
     }
@@ -38,8 +39,14 @@ std::string ToChars(const NumberText& number)
         chars += '.';
         chars += number.fractionDigits;
     }
-    chars += 'e';
-    chars += std::to_string(number.exponent);
+    if (number.exponent != 0) {
+        std::array<char, 24> exponent{};
+        exponent[0] = 'e';
+        const auto end =
+            std::to_chars(exponent.data() + 1, exponent.data() + exponent.size(), number.exponent)
+                .ptr;
+        chars.append(exponent.data(), end);
+    }
     return chars;
 }
 
@@ -170,8 +177,9 @@ Currency RoundToCurrency(double value)
 std::string FormatCurrency(Currency amount, const RegionalSettings& settings)
 {
     const bool negative = amount.units < 0;
-    const std::uint64_t magnitude = negative ? std::uint64_t{0} - static_cast<std::uint64_t>(amount.units)
-                                             : static_cast<std::uint64_t>(amount.units);
+    const std::uint64_t magnitude =
+        negative ? std::uint64_t{0} - static_cast<std::uint64_t>(amount.units)
+                 : static_cast<std::uint64_t>(amount.units);
     const auto scale = static_cast<std::uint64_t>(Currency::kScale);
 
     std::string text = negative ? "-" : "";

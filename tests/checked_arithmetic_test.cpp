@@ -1,9 +1,9 @@
 #include <cctype>
 #include <cmath>
-#include <string>
 #include <functional>
 #include <limits>
 #include <optional>
+#include <string>
 
 #include <gtest/gtest.h>
 

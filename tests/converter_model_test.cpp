@@ -65,8 +65,8 @@ TEST_P(StartInLocale, VoltsAtOnceGiveTheZeroLevel)
     EXPECT_EQ(model.FieldText(Control::Text3), GetParam().defaultVolts);
     model.Option2_Click();
     model.Command1_Click();
-    EXPECT_EQ(Texts(model),
-              (std::vector<std::string>{GetParam().zero, GetParam().zero, GetParam().defaultVolts}));
+    EXPECT_EQ(Texts(model), (std::vector<std::string>{GetParam().zero, GetParam().zero,
+                                                      GetParam().defaultVolts}));
 }
 
 INSTANTIATE_TEST_SUITE_P(Locales, StartInLocale,
@@ -97,14 +97,19 @@ TEST_P(OptionClick, EnablesItsFieldAndFocusesIt)
     EXPECT_EQ(Texts(model), (std::vector<std::string>{"5", "0", "0,775"}));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Handlers, OptionClick,
-    ::testing::Values(OptionCase{&ConverterModel::Option1_Click, {true, false, false},
-                                 {true, false, false}, Control::Text1},
-                      OptionCase{&ConverterModel::Option2_Click, {false, true, false},
-                                 {false, false, true}, Control::Text3},
-                      OptionCase{&ConverterModel::Option3_Click, {false, false, true},
-                                 {false, true, false}, Control::Text2}));
+INSTANTIATE_TEST_SUITE_P(Handlers, OptionClick,
+                         ::testing::Values(OptionCase{&ConverterModel::Option1_Click,
+                                                      {true, false, false},
+                                                      {true, false, false},
+                                                      Control::Text1},
+                                           OptionCase{&ConverterModel::Option2_Click,
+                                                      {false, true, false},
+                                                      {false, false, true},
+                                                      Control::Text3},
+                                           OptionCase{&ConverterModel::Option3_Click,
+                                                      {false, false, true},
+                                                      {false, true, false},
+                                                      Control::Text2}));
 
 TEST(Compute, WithNoOptionShowsThePromptAndChangesNoField)
 {

@@ -19,12 +19,12 @@ enum class Entered { Decibels, Nepers, Volts };
 Recipe RecipeFor(Entered entered)
 {
     switch (entered) {
-    case Entered::Decibels:
-        return &ConvertFromDecibels;
-    case Entered::Nepers:
-        return &ConvertFromNepers;
-    case Entered::Volts:
-        return &ConvertFromVolts;
+        case Entered::Decibels:
+            return &ConvertFromDecibels;
+        case Entered::Nepers:
+            return &ConvertFromNepers;
+        case Entered::Volts:
+            return &ConvertFromVolts;
     }
     return nullptr;
 }
@@ -34,15 +34,15 @@ LevelFields StartingFields(Entered entered, const std::string& text)
 {
     LevelFields fields{"0", "0", "0,775"};
     switch (entered) {
-    case Entered::Decibels:
-        fields.decibels = text;
-        break;
-    case Entered::Nepers:
-        fields.nepers = text;
-        break;
-    case Entered::Volts:
-        fields.volts = text;
-        break;
+        case Entered::Decibels:
+            fields.decibels = text;
+            break;
+        case Entered::Nepers:
+            fields.nepers = text;
+            break;
+        case Entered::Volts:
+            fields.volts = text;
+            break;
     }
     return fields;
 }
@@ -65,7 +65,8 @@ TEST_P(RecipeRun, WritesTheOtherFieldsInOrder)
 {
     const RecipeCase& c = GetParam();
     LevelFields fields = StartingFields(c.entered, c.text);
-    const auto raised = RaisedKind([&] { RecipeFor(c.entered)(fields, RegionalSettings::Comma()); });
+    const auto raised =
+        RaisedKind([&] { RecipeFor(c.entered)(fields, RegionalSettings::Comma()); });
     EXPECT_EQ(KindName(raised), KindName(c.raised));
     EXPECT_EQ(fields.decibels, c.after.decibels);
     EXPECT_EQ(fields.nepers, c.after.nepers);

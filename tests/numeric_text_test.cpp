@@ -44,8 +44,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         ParseCase{"0,775", kComma, 0.775}, ParseCase{" 12,5 ", kComma, 12.5},
         ParseCase{"\t12,5\r\n", kComma, 12.5}, ParseCase{"\u00A012,5\u00A0", kComma, 12.5},
-        ParseCase{"-3", kComma, -3.0}, ParseCase{"+3", kComma, 3.0},
-        ParseCase{"-0", kComma, -0.0}, ParseCase{"5,", kComma, 5.0}, ParseCase{",5", kComma, 0.5},
+        ParseCase{"-3", kComma, -3.0}, ParseCase{"+3", kComma, 3.0}, ParseCase{"-0", kComma, -0.0},
+        ParseCase{"5,", kComma, 5.0}, ParseCase{",5", kComma, 0.5},
         ParseCase{"1e3", kComma, 1000.0}, ParseCase{"1,5E-2", kComma, 0.015},
         ParseCase{"1,5e+2", kComma, 150.0}, ParseCase{"1.000,5", kComma, 1000.5},
         ParseCase{"1.0.0", kComma, 100.0}, ParseCase{"007", kComma, 7.0},
@@ -128,11 +128,11 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(CurrencyCase{"0,1151", 1151}, CurrencyCase{"-8,686", -86860},
                       CurrencyCase{"77500", 775000000}, CurrencyCase{"0", 0},
                       CurrencyCase{"922337203685477,5807", kMaxUnits},
-                      CurrencyCase{"-922337203685477,5808", kMinUnits},
-                      CurrencyCase{"0,00005", 0}, CurrencyCase{"0,00015", 2},
-                      CurrencyCase{"0,000149", 1}, CurrencyCase{"0,0000500001", 1},
-                      CurrencyCase{"-0,00025", -2}, CurrencyCase{"1,23456e2", 1234560},
-                      CurrencyCase{"12345e-8", 1}, CurrencyCase{"1e-999999999", 0},
+                      CurrencyCase{"-922337203685477,5808", kMinUnits}, CurrencyCase{"0,00005", 0},
+                      CurrencyCase{"0,00015", 2}, CurrencyCase{"0,000149", 1},
+                      CurrencyCase{"0,0000500001", 1}, CurrencyCase{"-0,00025", -2},
+                      CurrencyCase{"1,23456e2", 1234560}, CurrencyCase{"12345e-8", 1},
+                      CurrencyCase{"1e-999999999", 0},
                       CurrencyCase{"0000000000000000000000012", 120000}));
 
 class ParseCurrencyOverflows : public ::testing::TestWithParam<const char*> {};
@@ -165,11 +165,11 @@ TEST_P(RoundToCurrencyGives, TheRoundedScaledProduct)
     EXPECT_EQ(RoundToCurrency(GetParam().value).units, GetParam().units) << GetParam().value;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rounding, RoundToCurrencyGives,
-    ::testing::Values(RoundCase{1.0 / 8.686, 1151}, RoundCase{1e-9, 0}, RoundCase{-1e-9, 0},
-                      RoundCase{0.775, 7750}, RoundCase{-8.686, -86860},
-                      RoundCase{-922337203685477.5808, kMinUnits}));
+INSTANTIATE_TEST_SUITE_P(Rounding, RoundToCurrencyGives,
+                         ::testing::Values(RoundCase{1.0 / 8.686, 1151}, RoundCase{1e-9, 0},
+                                           RoundCase{-1e-9, 0}, RoundCase{0.775, 7750},
+                                           RoundCase{-8.686, -86860},
+                                           RoundCase{-922337203685477.5808, kMinUnits}));
 
 // Ties are settled on the scaled floating-point product, to even.
 TEST(RoundToCurrency, RoundsTiesOfTheScaledProductToEven)
@@ -185,10 +185,9 @@ TEST(RoundToCurrency, RoundsTiesOfTheScaledProductToEven)
 
 TEST(RoundToCurrency, OverflowsOutsideTheRange)
 {
-    for (const double value : {1e15, -1e15, 922337203685477.5807, 1e300,
-                               std::numeric_limits<double>::infinity(),
-                               -std::numeric_limits<double>::infinity(),
-                               std::numeric_limits<double>::quiet_NaN()}) {
+    for (const double value :
+         {1e15, -1e15, 922337203685477.5807, 1e300, std::numeric_limits<double>::infinity(),
+          -std::numeric_limits<double>::infinity(), std::numeric_limits<double>::quiet_NaN()}) {
         EXPECT_EQ(RaisedKind([&] { (void)RoundToCurrency(value); }), kOverflow) << value;
     }
 }
@@ -224,9 +223,17 @@ class WrittenTextsReadBack : public ::testing::TestWithParam<RegionalSettings> {
 TEST_P(WrittenTextsReadBack, ExactlyAndToTheNearestDouble)
 {
     const RegionalSettings& settings = GetParam();
-    std::vector<std::int64_t> samples = {0, 1, -1, 9999, 10000, kMaxUnits, kMinUnits,
-                                         kMaxUnits - 1, kMinUnits + 1,
-                                         (std::int64_t{1} << 53) + 1, -(std::int64_t{1} << 53) - 1};
+    std::vector<std::int64_t> samples = {0,
+                                         1,
+                                         -1,
+                                         9999,
+                                         10000,
+                                         kMaxUnits,
+                                         kMinUnits,
+                                         kMaxUnits - 1,
+                                         kMinUnits + 1,
+                                         (std::int64_t{1} << 53) + 1,
+                                         -(std::int64_t{1} << 53) - 1};
     std::mt19937_64 random(20261208);
     for (int i = 0; i < 20000; ++i) {
         const auto bits = static_cast<std::int64_t>(random());

@@ -19,14 +19,14 @@ template <typename Self>
 auto& ConverterModel::FieldOf(Self& self, Control field)
 {
     switch (field) {
-    case Control::Text1:
-        return self.fields_.decibels;
-    case Control::Text2:
-        return self.fields_.nepers;
-    case Control::Text3:
-        return self.fields_.volts;
-    default:
-        throw std::invalid_argument("not a text field");
+        case Control::Text1:
+            return self.fields_.decibels;
+        case Control::Text2:
+            return self.fields_.nepers;
+        case Control::Text3:
+            return self.fields_.volts;
+        default:
+            throw std::invalid_argument("not a text field");
     }
 }
 
@@ -34,14 +34,14 @@ template <typename Self>
 auto& ConverterModel::EnabledOf(Self& self, Control field)
 {
     switch (field) {
-    case Control::Text1:
-        return self.enabled_.text1;
-    case Control::Text2:
-        return self.enabled_.text2;
-    case Control::Text3:
-        return self.enabled_.text3;
-    default:
-        throw std::invalid_argument("not a text field");
+        case Control::Text1:
+            return self.enabled_.text1;
+        case Control::Text2:
+            return self.enabled_.text2;
+        case Control::Text3:
+            return self.enabled_.text3;
+        default:
+            throw std::invalid_argument("not a text field");
     }
 }
 
@@ -49,14 +49,14 @@ template <typename Self>
 auto& ConverterModel::OptionOf(Self& self, Control option)
 {
     switch (option) {
-    case Control::Option1:
-        return self.option1_;
-    case Control::Option2:
-        return self.option2_;
-    case Control::Option3:
-        return self.option3_;
-    default:
-        throw std::invalid_argument("not an option button");
+        case Control::Option1:
+            return self.option1_;
+        case Control::Option2:
+            return self.option2_;
+        case Control::Option3:
+            return self.option3_;
+        default:
+            throw std::invalid_argument("not an option button");
     }
 }
 

@@ -1,0 +1,79 @@
+// Speed of a whole compute and of the text conversions, with std::strtod of
+// the same text in the same run as the floor.
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "core/numeric_text.h"
+#include "window/converter_model.h"
+
+namespace {
+
+using level::Control;
+using level::ConverterModel;
+using level::RegionalSettings;
+
+void Compute(benchmark::State& state, void (ConverterModel::*choose)(), Control field,
+             const char* text)
+{
+    ConverterModel model(RegionalSettings::Comma());
+    model.Form_Load();
+    (model.*choose)();
+    model.SetFieldText(field, text);
+    for (auto _ : state) {
+        model.Command1_Click();
+        benchmark::DoNotOptimize(model.Fields());
+    }
+}
+
+void BM_ComputeFromDecibels(benchmark::State& state)
+{
+    Compute(state, &ConverterModel::Option1_Click, Control::Text1, "-3,5");
+}
+void BM_ComputeFromNepers(benchmark::State& state)
+{
+    Compute(state, &ConverterModel::Option3_Click, Control::Text2, "1,25");
+}
+void BM_ComputeFromVolts(benchmark::State& state)
+{
+    Compute(state, &ConverterModel::Option2_Click, Control::Text3, "1,55");
+}
+
+void BM_ParseDouble(benchmark::State& state)
+{
+    const RegionalSettings settings = RegionalSettings::Comma();
+    const std::string text = "2,4508";
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(level::ParseDouble(text, settings));
+    }
+}
+
+void BM_FormatCurrency(benchmark::State& state)
+{
+    const RegionalSettings settings = RegionalSettings::Comma();
+    const level::Currency amount{24508};
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(level::FormatCurrency(amount, settings));
+    }
+}
+
+void BM_StrtodFloor(benchmark::State& state)
+{
+    const std::string text = "2.4508";
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(std::strtod(text.c_str(), nullptr));
+    }
+}
+
+BENCHMARK(BM_ComputeFromDecibels);
+BENCHMARK(BM_ComputeFromNepers);
+BENCHMARK(BM_ComputeFromVolts);
+BENCHMARK(BM_ParseDouble);
+BENCHMARK(BM_FormatCurrency);
+BENCHMARK(BM_StrtodFloor);
+
+}  // namespace
+
+BENCHMARK_MAIN();
