@@ -10,7 +10,7 @@ namespace level {
 const char* const kReferenceExplanation =
     "За абсолютный нулевой уровень в проводной связи принята мощность 1 мвт. "
     "Нулевому уровню мощности при сопротивлении 600 Ом соответствует напряжение 0,775 В."
-    "      © 2026 Лаборатория линий связи";
+    "      © Авторы, 2026";
 const char* const kChooseOptionPrompt = "  Выбери: неперы, вольты или децибелы ! ! !";
 const char* const kContactLine =
     "  Предложения и пожелания по адресу: vychislitel@lines.example.org";

@@ -1,0 +1,89 @@
+#!/usr/bin/env python3
+"""Draws the converter's icon as two 16-colour PNG images.
+
+A black square with a white edge and a one-pixel trace of a signal that
+rises and falls: 32x32 with the edge along the top and left and a bright
+green trace, 16x16 with the edge on all four sides and a yellow trace.
+Run it again after changing the art; the PNGs are kept in the repository.
+"""
+import math
+import struct
+import zlib
+
+# The sixteen colours of the classic 4-bit palette.
+PALETTE = [
+    (0, 0, 0), (128, 0, 0), (0, 128, 0), (128, 128, 0),
+    (0, 0, 128), (128, 0, 128), (0, 128, 128), (192, 192, 192),
+    (128, 128, 128), (255, 0, 0), (0, 255, 0), (255, 255, 0),
+    (0, 0, 255), (255, 0, 255), (0, 255, 255), (255, 255, 255),
+]
+BLACK, LIME, YELLOW, WHITE = 0, 10, 11, 15
+
+
+def line(pixels, x0, y0, x1, y1, colour):
+    """Bresenham's line, so the trace stays one pixel thin and unbroken."""
+    dx, dy = abs(x1 - x0), -abs(y1 - y0)
+    sx, sy = (1 if x0 < x1 else -1), (1 if y0 < y1 else -1)
+    err = dx + dy
+    while True:
+        pixels[y0][x0] = colour
+        if (x0, y0) == (x1, y1):
+            return
+        e2 = 2 * err
+        if e2 >= dy:
+            err += dy
+            x0 += sx
+        if e2 <= dx:
+            err += dx
+            y0 += sy
+
+
+def draw(size, edges, trace_colour):
+    pixels = [[BLACK] * size for _ in range(size)]
+    last = size - 1
+    for i in range(size):
+        if "top" in edges:
+            pixels[0][i] = WHITE
+        if "bottom" in edges:
+            pixels[last][i] = WHITE
+        if "left" in edges:
+            pixels[i][0] = WHITE
+        if "right" in edges:
+            pixels[i][last] = WHITE
+    # One and a half periods of a sine between the edges.
+    left, right = 2, size - 3
+    middle, amplitude = size / 2, size * 0.3
+    previous = None
+    for x in range(left, right + 1):
+        phase = (x - left) / (right - left) * 3 * math.pi
+        point = (x, round(middle - amplitude * math.sin(phase)))
+        if previous:
+            line(pixels, *previous, *point, trace_colour)
+        previous = point
+    return pixels
+
+
+def write_png(path, pixels):
+    size = len(pixels)
+    rows = b""
+    for row in pixels:
+        packed = bytes((row[i] << 4) | row[i + 1] for i in range(0, size, 2))
+        rows += b"\x00" + packed
+
+    def chunk(kind, data):
+        body = kind + data
+        return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body))
+
+    header = struct.pack(">IIBBBBB", size, size, 4, 3, 0, 0, 0)
+    palette = b"".join(bytes(colour) for colour in PALETTE)
+    with open(path, "wb") as out:
+        out.write(b"\x89PNG\r\n\x1a\n")
+        out.write(chunk(b"IHDR", header))
+        out.write(chunk(b"PLTE", palette))
+        out.write(chunk(b"IDAT", zlib.compress(rows, 9)))
+        out.write(chunk(b"IEND", b""))
+
+
+if __name__ == "__main__":
+    write_png("level-converter-32.png", draw(32, {"top", "left"}, LIME))
+    write_png("level-converter-16.png", draw(16, {"top", "left", "bottom", "right"}, YELLOW))
