@@ -7,7 +7,7 @@ namespace level {
 
 std::string FormatErrorReport(int number, std::string_view description)
 {
-    return "Ошибка выполнения " + std::to_string(number) + ": " + std::string(description);
+    return "Ошибка выполнения '" + std::to_string(number) + "':\n" + std::string(description);
 }
 
 void StandardErrorReport::Report(int number, std::string_view description)

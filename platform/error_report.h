@@ -21,8 +21,8 @@ public:
     void Report(int number, std::string_view description) override;
 };
 
-// The one line the report shows, such as
-// "Ошибка выполнения 13: Несоответствие типа".
+// The text the report shows: the number on the first line, the description
+// on the second, such as "Ошибка выполнения '13':\nНесоответствие типа".
 [[nodiscard]] std::string FormatErrorReport(int number, std::string_view description);
 
 }  // namespace level

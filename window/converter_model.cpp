@@ -12,8 +12,7 @@ const char* const kReferenceExplanation =
     "Нулевому уровню мощности при сопротивлении 600 Ом соответствует напряжение 0,775 В."
     "      © Авторы, 2026";
 const char* const kChooseOptionPrompt = "  Выбери: неперы, вольты или децибелы ! ! !";
-const char* const kContactLine =
-    "  Предложения и пожелания по адресу: vychislitel@lines.example.org";
+const char* const kContactLine = "  Предложения и пожелания по адресу: linecalc@example.org";
 
 template <typename Self>
 auto& ConverterModel::FieldOf(Self& self, Control field)
