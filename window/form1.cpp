@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QButtonGroup>
+#include <QFontDatabase>
 #include <QFrame>
 #include <QGroupBox>
 #include <QIcon>
@@ -25,17 +26,29 @@ QString ToQString(std::string_view text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// The designed family at the given size. Where "MS Sans Serif" is missing,
-// a sans serif with the same widths and with Cyrillic glyphs stands in for
-// it, so that the captions fit their designed places.
+// The designed family, or where it is missing a sans serif with the same
+// widths and with Cyrillic glyphs, so that the captions fit their places.
+// Picked once from the installed families: asking Qt to fall back through a
+// list of missing ones costs more at start-up than the whole window's layout.
+QString DesignFontFamily()
+{
+    static const QString family = [] {
+        for (const QString& candidate :
+             {ToQString(kDesignFontFamily), QStringLiteral("Microsoft Sans Serif"),
+              QStringLiteral("Liberation Sans"), QStringLiteral("Arial")}) {
+            if (QFontDatabase::hasFamily(candidate)) {
+                return candidate;
+            }
+        }
+        return QFont().family();
+    }();
+    return family;
+}
+
 QFont DesignFont(int points)
 {
-    QFont font;
-    font.setFamilies({ToQString(kDesignFontFamily), "Microsoft Sans Serif", "Liberation Sans",
-                      "Arial", "DejaVu Sans"});
+    QFont font(DesignFontFamily(), points, QFont::Normal);
     font.setStyleHint(QFont::SansSerif);
-    font.setPointSize(points);
-    font.setWeight(QFont::Normal);
     return font;
 }
 
@@ -75,6 +88,13 @@ Form1::Form1(RegionalSettings settings, ErrorReport& report, QWidget* parent)
     ConnectControls();
     model_.Form_Load();
     ShowModel();
+}
+
+// The controls go with the QWidget base, after this destructor; the focus
+// moves while they go, and must no longer reach the half-destroyed window.
+Form1::~Form1()
+{
+    disconnect(focusFollower_);
 }
 
 void Form1::CreateControls()
@@ -163,8 +183,8 @@ void Form1::ConnectControls()
             model_.SetFieldText(ControlOf(field), text.toStdString());
         });
     }
-    connect(qApp, &QApplication::focusChanged, this,
-            [this](QWidget* /*old*/, QWidget* now) { FollowFocus(now); });
+    focusFollower_ = connect(qApp, &QApplication::focusChanged, this,
+                             [this](QWidget* /*old*/, QWidget* now) { FollowFocus(now); });
 }
 
 // Runs one handler; a failure is reported, and the window shows whatever

@@ -26,6 +26,9 @@ class Form1 final : public QWidget {
 
 public:
     Form1(RegionalSettings settings, ErrorReport& report, QWidget* parent = nullptr);
+    ~Form1() override;
+    Form1(const Form1&) = delete;
+    Form1& operator=(const Form1&) = delete;
 
     [[nodiscard]] const ConverterModel& model() const { return model_; }
 
@@ -48,6 +51,7 @@ private:
     ErrorReport& report_;
     int shownHeight_ = kDesignedWindowHeight;
     bool shownOnce_ = false;
+    QMetaObject::Connection focusFollower_;
 
     QFrame* shape1_ = nullptr;
     QGroupBox* frame1_ = nullptr;
