@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""Draws the converter's icon as two 16-colour PNG images.
+"""Draws the converter's icon as two 16-colour PNG images, and the Windows
+icon file that holds the same two images as 4-bit bitmaps.
 
 A black square with a white edge and a one-pixel trace of a signal that
 rises and falls: 32x32 with the edge along the top and left and a bright
@@ -84,6 +85,37 @@ def write_png(path, pixels):
         out.write(chunk(b"IEND", b""))
 
 
+def bitmap_entry(pixels):
+    """One image of an icon file: a 4-bit bitmap, bottom row first, followed
+    by an all-opaque 1-bit mask."""
+    size = len(pixels)
+    header = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 4, 0, 0, 0, 0, 16, 0)
+    palette = b"".join(bytes((b, g, r, 0)) for r, g, b in PALETTE)
+    colour_row = (size // 2 + 3) // 4 * 4
+    mask_row = (size // 8 + 3) // 4 * 4
+    colours = b""
+    for row in reversed(pixels):
+        packed = bytes((row[i] << 4) | row[i + 1] for i in range(0, size, 2))
+        colours += packed.ljust(colour_row, b"\0")
+    mask = b"\0" * (mask_row * size)
+    return header + palette + colours + mask
+
+
+def write_ico(path, images):
+    entries = [bitmap_entry(pixels) for pixels in images]
+    offset = 6 + 16 * len(entries)
+    directory = struct.pack("<HHH", 0, 1, len(entries))
+    for pixels, data in zip(images, entries):
+        size = len(pixels)
+        directory += struct.pack("<BBBBHHII", size, size, 16, 0, 1, 4, len(data), offset)
+        offset += len(data)
+    with open(path, "wb") as out:
+        out.write(directory + b"".join(entries))
+
+
 if __name__ == "__main__":
-    write_png("level-converter-32.png", draw(32, {"top", "left"}, LIME))
-    write_png("level-converter-16.png", draw(16, {"top", "left", "bottom", "right"}, YELLOW))
+    large = draw(32, {"top", "left"}, LIME)
+    small = draw(16, {"top", "left", "bottom", "right"}, YELLOW)
+    write_png("level-converter-32.png", large)
+    write_png("level-converter-16.png", small)
+    write_ico("level-converter.ico", [large, small])
