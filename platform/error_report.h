@@ -5,7 +5,8 @@
 
 namespace level {
 
-class ConversionError;
+// The title of the error report's box.
+inline constexpr std::string_view kErrorReportTitle = "Вычислитель соответствия";
 
 // Where a run-time error that no handler trapped is shown to the user: its
 // number and its description.

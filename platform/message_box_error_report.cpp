@@ -6,7 +6,8 @@ namespace level {
 
 void MessageBoxErrorReport::Report(int number, std::string_view description)
 {
-    const QString title = QStringLiteral("Вычислитель соответствия");
+    const QString title = QString::fromUtf8(kErrorReportTitle.data(),
+                                            static_cast<qsizetype>(kErrorReportTitle.size()));
     const QString text = QString::fromStdString(FormatErrorReport(number, description));
     QMessageBox::critical(parent_, title, text);
 }

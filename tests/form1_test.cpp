@@ -15,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include "form_flows.h"
 #include "platform/error_report.h"
 #include "window/form1.h"
 #include "window/form1_layout.h"
@@ -173,22 +174,11 @@ TEST_F(Form1Test, ChainsTheFocusInTheDesignedTabOrder)
     }
 }
 
-// A user flow: choose an option (or none), type into the entered field,
-// press a button; then the fields and the reported error numbers.
-struct Flow {
-    const char* name;
-    std::vector<const char*> clicks;  // controls clicked before typing
-    const char* field;                // where to type, if anywhere
-    const char* typed;
-    std::vector<QString> texts;
-    std::vector<int> errors;
-};
-
-class Form1Flow : public Form1Test, public ::testing::WithParamInterface<Flow> {};
+class Form1Flow : public Form1Test, public ::testing::WithParamInterface<testing::FormFlow> {};
 
 TEST_P(Form1Flow, EndsWithTheseFieldsAndReports)
 {
-    const Flow& flow = GetParam();
+    const testing::FormFlow& flow = GetParam();
     for (const char* control : flow.clicks) {
         Click(control);
     }
@@ -196,27 +186,16 @@ TEST_P(Form1Flow, EndsWithTheseFieldsAndReports)
         Type(flow.field, QString::fromUtf8(flow.typed));
     }
     Click("Command1");
-    EXPECT_EQ(Texts(), flow.texts);
+    std::vector<std::string> texts;
+    for (const QString& text : Texts()) {
+        texts.push_back(text.toStdString());
+    }
+    EXPECT_EQ(texts, flow.texts);
     EXPECT_EQ(report_.numbers, flow.errors);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Flows, Form1Flow,
-    ::testing::Values(
-        Flow{"Decibels", {"Option1"}, "Text1", "10", {"10", "1,1513", "2,4508"}, {}},
-        Flow{"Nepers", {"Option3"}, "Text2", "1", {"8,686", "1", "2,1067"}, {}},
-        Flow{"VoltsAtOnce", {"Option2"}, nullptr, nullptr, {"0", "0", "0,775"}, {}},
-        Flow{"ZeroVolts", {"Option2"}, "Text3", "0", {"0", "0", "0"}, {5}},
-        Flow{"DecibelOverflow", {"Option1"}, "Text1", "310", {"310", "35,6896", "0,775"}, {6}},
-        Flow{"Letters", {"Option1"}, "Text1", "abc", {"abc", "0", "0,775"}, {13}},
-        Flow{"ClearThenCompute", {"Option1", "Command2"}, nullptr, nullptr, {"", "", ""}, {13}},
-        Flow{"SwitchKeepsTexts",
-             {"Option1", "Option3"},
-             "Text2",
-             "-1",
-             {"-8,686", "-1", "0,2851"},
-             {}}),
-    [](const auto& param) { return std::string(param.param.name); });
+INSTANTIATE_TEST_SUITE_P(Flows, Form1Flow, ::testing::ValuesIn(testing::FormFlows()),
+                         [](const auto& param) { return std::string(param.param.name); });
 
 TEST_F(Form1Test, AnOptionEnablesAndFocusesItsFieldOnly)
 {
