@@ -1,6 +1,6 @@
 #include "message_box_error_report_win32.h"
 
-#include "win32_text.h"
+#include "text_win32.h"
 
 namespace level::win32 {
 

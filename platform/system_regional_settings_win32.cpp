@@ -3,7 +3,7 @@
 #include <array>
 
 #include "system_regional_settings.h"
-#include "win32_text.h"
+#include "text_win32.h"
 
 namespace level {
 namespace {

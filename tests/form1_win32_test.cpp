@@ -8,7 +8,7 @@
 
 #include "form_flows.h"
 #include "platform/error_report.h"
-#include "platform/win32_text.h"
+#include "platform/text_win32.h"
 #include "window/form1_win32.h"
 
 namespace level::win32 {

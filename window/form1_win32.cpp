@@ -4,7 +4,7 @@
 #include <utility>
 
 #include "platform/event_dispatch.h"
-#include "platform/win32_text.h"
+#include "platform/text_win32.h"
 
 namespace level::win32 {
 namespace {

@@ -1,4 +1,4 @@
-#include "win32_text.h"
+#include "text_win32.h"
 
 #include <windows.h>
 
