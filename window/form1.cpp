@@ -15,6 +15,7 @@
 #include <utility>
 
 #include "platform/event_dispatch.h"
+#include "window/control_names.h"
 #include "window/form1_layout.h"
 #include "window/twips.h"
 
@@ -264,39 +265,18 @@ QLineEdit* Form1::Field(Control field) const
 
 QWidget* Form1::Widget(Control control) const
 {
-    switch (control) {
-        case Control::Text1:
-            return text1_;
-        case Control::Text2:
-            return text2_;
-        case Control::Text3:
-            return text3_;
-        case Control::Option1:
-            return option1_;
-        case Control::Option2:
-            return option2_;
-        case Control::Option3:
-            return option3_;
-        case Control::Command1:
-            return command1_;
-        case Control::Command2:
-            return command2_;
-        case Control::None:
-            break;
+    if (control == Control::None) {
+        return nullptr;
     }
-    return nullptr;
+    return findChild<QWidget*>(ToQString(ControlName(control)), Qt::FindDirectChildrenOnly);
 }
 
 Control Form1::ControlOf(const QWidget* widget) const
 {
-    for (Control control :
-         {Control::Text1, Control::Text2, Control::Text3, Control::Option1, Control::Option2,
-          Control::Option3, Control::Command1, Control::Command2}) {
-        if (Widget(control) == widget) {
-            return control;
-        }
+    if (widget == nullptr || widget->parentWidget() != this) {
+        return Control::None;
     }
-    return Control::None;
+    return ControlNamed(widget->objectName().toStdString());
 }
 
 }  // namespace level

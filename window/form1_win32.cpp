@@ -5,6 +5,7 @@
 
 #include "platform/event_dispatch.h"
 #include "platform/text_win32.h"
+#include "window/control_names.h"
 
 namespace level::win32 {
 namespace {
@@ -337,26 +338,14 @@ HFONT Form1::MakeFont(int points) const
 
 HWND Form1::Widget(Control control) const
 {
-    constexpr std::pair<Control, std::string_view> kNames[] = {
-        {Control::Text1, "Text1"},       {Control::Text2, "Text2"},
-        {Control::Text3, "Text3"},       {Control::Option1, "Option1"},
-        {Control::Option2, "Option2"},   {Control::Option3, "Option3"},
-        {Control::Command1, "Command1"}, {Control::Command2, "Command2"}};
-    for (const auto& [candidate, name] : kNames) {
-        if (candidate == control) {
-            return ControlHandle(name);
-        }
-    }
-    return nullptr;
+    return ControlHandle(ControlName(control));
 }
 
 Control Form1::ControlOf(HWND handle) const
 {
-    for (Control control :
-         {Control::Text1, Control::Text2, Control::Text3, Control::Option1, Control::Option2,
-          Control::Option3, Control::Command1, Control::Command2}) {
-        if (handle != nullptr && Widget(control) == handle) {
-            return control;
+    for (std::size_t i = 0; i < kForm1Layout.size(); ++i) {
+        if (handle != nullptr && controls_[i] == handle) {
+            return ControlNamed(kForm1Layout[i].name);
         }
     }
     return Control::None;
