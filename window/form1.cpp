@@ -29,8 +29,8 @@ QString ToQString(std::string_view text)
 
 // The designed family, or where it is missing a sans serif with the same
 // widths and with Cyrillic glyphs, so that the captions fit their places.
-// Picked once from the installed families: asking Qt to fall back through a
-// list of missing ones costs more at start-up than the whole window's layout.
+// Picked once from the installed families, which spares Qt's font matching
+// a fallback search through the missing ones at start-up.
 QString DesignFontFamily()
 {
     static const QString family = [] {
