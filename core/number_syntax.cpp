@@ -149,13 +149,6 @@ std::optional<std::int64_t> TakeExponent(Cursor& cursor)
 
 }  // namespace
 
-bool NumberText::IsZero() const
-{
-    auto isZero = [](char c) { return c == '0'; };
-    return std::all_of(integerDigits.begin(), integerDigits.end(), isZero) &&
-           std::all_of(fractionDigits.begin(), fractionDigits.end(), isZero);
-}
-
 std::int64_t NumberText::Magnitude() const
 {
     const auto firstInteger = integerDigits.find_first_not_of('0');

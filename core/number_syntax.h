@@ -19,7 +19,6 @@ struct NumberText {
 
     static constexpr std::int64_t kExponentLimit = 1'000'000'000;
 
-    [[nodiscard]] bool IsZero() const;
     // The power of ten just above the first significant digit, so that the
     // value lies in [0.1, 1) times ten to this power. Meaningless for zero.
     [[nodiscard]] std::int64_t Magnitude() const;

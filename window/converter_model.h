@@ -61,7 +61,6 @@ public:
     [[nodiscard]] std::optional<int> Label1FontSize() const { return label1FontSize_; }
     [[nodiscard]] int WindowHeight() const { return windowHeight_; }
     [[nodiscard]] Control Focus() const { return focus_; }
-    [[nodiscard]] const RegionalSettings& Settings() const { return settings_; }
 
 private:
     struct Flags {

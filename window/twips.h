@@ -15,9 +15,4 @@ constexpr int TwipsToPixels(int twips)
     return (twips >= 0 ? twips + kTwipsPerPixel / 2 : twips - kTwipsPerPixel / 2) / kTwipsPerPixel;
 }
 
-constexpr int PixelsToTwips(int pixels)
-{
-    return pixels * kTwipsPerPixel;
-}
-
 }  // namespace level
