@@ -193,7 +193,7 @@ TEST_P(Form1Flow, EndsWithTheseFieldsAndReports)
 }
 
 INSTANTIATE_TEST_SUITE_P(Flows, Form1Flow, ::testing::ValuesIn(testing::FormFlows()),
-                         [](const auto& param) { return std::string(param.param.name); });
+                         testing::FlowName());
 
 TEST_F(Form1Test, AnOptionEnablesAndFocusesItsFieldOnly)
 {

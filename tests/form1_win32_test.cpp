@@ -218,7 +218,7 @@ TEST_P(Form1Win32Flow, EndsWithTheseFieldsAndReports)
 }
 
 INSTANTIATE_TEST_SUITE_P(Flows, Form1Win32Flow, ::testing::ValuesIn(testing::FormFlows()),
-                         [](const auto& param) { return std::string(param.param.name); });
+                         testing::FlowName());
 
 TEST_F(Form1Win32Test, AnOptionEnablesAndFocusesItsFieldOnly)
 {

@@ -29,6 +29,15 @@ void RunSteps(const FormFlow& flow, ClickFn&& click, TypeFn&& type)
     }
 }
 
+// The name GoogleTest gives a flow's test.
+struct FlowName {
+    template <typename Info>
+    std::string operator()(const Info& info) const
+    {
+        return info.param.name;
+    }
+};
+
 inline const std::vector<FormFlow>& FormFlows()
 {
     static const std::vector<FormFlow> flows = {

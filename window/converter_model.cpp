@@ -1,5 +1,6 @@
 #include "converter_model.h"
 
+#include <array>
 #include <stdexcept>
 #include <utility>
 
@@ -14,50 +15,33 @@ const char* const kReferenceExplanation =
 const char* const kChooseOptionPrompt = "  Выбери: неперы, вольты или децибелы ! ! !";
 const char* const kContactLine = "  Предложения и пожелания по адресу: linecalc@example.org";
 
-template <typename Self>
-auto& ConverterModel::FieldOf(Self& self, Control field)
+namespace {
+
+constexpr std::array<std::string LevelFields::*, 3> kFieldTexts = {
+    &LevelFields::decibels, &LevelFields::nepers, &LevelFields::volts};
+
+// The place of a control among the three that start at first (Text1 or
+// Option1); the enumeration lists each three in order.
+std::size_t IndexAmong(Control control, Control first, const char* kind)
 {
-    switch (field) {
-        case Control::Text1:
-            return self.fields_.decibels;
-        case Control::Text2:
-            return self.fields_.nepers;
-        case Control::Text3:
-            return self.fields_.volts;
-        default:
-            throw std::invalid_argument("not a text field");
+    const int index = static_cast<int>(control) - static_cast<int>(first);
+    if (index < 0 || index > 2) {
+        throw std::invalid_argument(kind);
     }
+    return static_cast<std::size_t>(index);
 }
 
-template <typename Self>
-auto& ConverterModel::EnabledOf(Self& self, Control field)
+std::size_t FieldIndex(Control field)
 {
-    switch (field) {
-        case Control::Text1:
-            return self.enabled_.text1;
-        case Control::Text2:
-            return self.enabled_.text2;
-        case Control::Text3:
-            return self.enabled_.text3;
-        default:
-            throw std::invalid_argument("not a text field");
-    }
+    return IndexAmong(field, Control::Text1, "not a text field");
 }
 
-template <typename Self>
-auto& ConverterModel::OptionOf(Self& self, Control option)
+std::size_t OptionIndex(Control option)
 {
-    switch (option) {
-        case Control::Option1:
-            return self.option1_;
-        case Control::Option2:
-            return self.option2_;
-        case Control::Option3:
-            return self.option3_;
-        default:
-            throw std::invalid_argument("not an option button");
-    }
+    return IndexAmong(option, Control::Option1, "not an option button");
 }
+
+}  // namespace
 
 ConverterModel::ConverterModel(RegionalSettings settings)
     : settings_(std::move(settings)), label1Caption_(kReferenceExplanation)
@@ -72,35 +56,33 @@ void ConverterModel::Form_Load()
     // it reads back as 0.775 V in every locale.
     fields_.volts = FormatCurrency(RoundToCurrency(kReferenceVolts), settings_);
     enabled_ = Flags{};
-    option1_ = false;
-    option2_ = false;
-    option3_ = false;
+    options_ = Flags{};
 }
 
 void ConverterModel::Option1_Click()
 {
-    Select(Control::Option1, {.text1 = true, .text2 = false, .text3 = false}, Control::Text1);
+    Select(Control::Option1, {true, false, false}, Control::Text1);
 }
 
 void ConverterModel::Option2_Click()
 {
-    Select(Control::Option2, {.text1 = false, .text2 = false, .text3 = true}, Control::Text3);
+    Select(Control::Option2, {false, false, true}, Control::Text3);
 }
 
 void ConverterModel::Option3_Click()
 {
-    Select(Control::Option3, {.text1 = false, .text2 = true, .text3 = false}, Control::Text2);
+    Select(Control::Option3, {false, true, false}, Control::Text2);
 }
 
 void ConverterModel::Command1_Click()
 {
-    if (option1_) {
+    if (OptionValue(Control::Option1)) {
         ConvertFromDecibels(fields_, settings_);
     }
-    if (option3_) {
+    if (OptionValue(Control::Option3)) {
         ConvertFromNepers(fields_, settings_);
     }
-    if (option2_) {
+    if (OptionValue(Control::Option2)) {
         ConvertFromVolts(fields_, settings_);
     }
     if (!AnyOptionSelected()) {
@@ -121,7 +103,7 @@ void ConverterModel::Command2_Click()
 
 void ConverterModel::SetFieldText(Control field, std::string text)
 {
-    FieldOf(*this, field) = std::move(text);
+    fields_.*kFieldTexts[FieldIndex(field)] = std::move(text);
 }
 
 void ConverterModel::SetFocus(Control control)
@@ -131,33 +113,32 @@ void ConverterModel::SetFocus(Control control)
 
 const std::string& ConverterModel::FieldText(Control field) const
 {
-    return FieldOf(*this, field);
+    return fields_.*kFieldTexts[FieldIndex(field)];
 }
 
 bool ConverterModel::FieldEnabled(Control field) const
 {
-    return EnabledOf(*this, field);
+    return enabled_[FieldIndex(field)];
 }
 
 bool ConverterModel::OptionValue(Control option) const
 {
-    return OptionOf(*this, option);
+    return options_[OptionIndex(option)];
 }
 
 // The clicked option becomes the group's only selected one; its input field
 // becomes the only enabled one and takes the focus.
 void ConverterModel::Select(Control option, Flags enabled, Control focus)
 {
-    option1_ = option == Control::Option1;
-    option2_ = option == Control::Option2;
-    option3_ = option == Control::Option3;
+    options_ = Flags{};
+    options_[OptionIndex(option)] = true;
     enabled_ = enabled;
     focus_ = focus;
 }
 
 bool ConverterModel::AnyOptionSelected() const
 {
-    return option1_ || option2_ || option3_;
+    return options_[0] || options_[1] || options_[2];
 }
 
 }  // namespace level

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 
@@ -63,29 +64,17 @@ public:
     [[nodiscard]] Control Focus() const { return focus_; }
 
 private:
-    struct Flags {
-        bool text1 = false;
-        bool text2 = false;
-        bool text3 = false;
-    };
+    // One flag for each of Text1, Text2 and Text3, or Option1, Option2 and
+    // Option3, in that order.
+    using Flags = std::array<bool, 3>;
 
     void Select(Control option, Flags enabled, Control focus);
     [[nodiscard]] bool AnyOptionSelected() const;
 
-    // The member behind a control, for the const and non-const accessors.
-    template <typename Self>
-    static auto& FieldOf(Self& self, Control field);
-    template <typename Self>
-    static auto& EnabledOf(Self& self, Control field);
-    template <typename Self>
-    static auto& OptionOf(Self& self, Control option);
-
     RegionalSettings settings_;
     LevelFields fields_;
-    Flags enabled_;
-    bool option1_ = false;
-    bool option2_ = false;
-    bool option3_ = false;
+    Flags enabled_{};
+    Flags options_{};
     std::string label1Caption_;
     std::optional<int> label1FontSize_;
     int windowHeight_ = kDesignedWindowHeight;
