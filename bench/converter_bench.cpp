@@ -7,7 +7,7 @@
 #include <string>
 
 #include "core/numeric_text.h"
-#include "window/converter_model.h"
+#include "model/converter_model.h"
 
 namespace {
 

@@ -29,7 +29,7 @@ median() { sort -n | awk '{a[NR]=$1} END {print (NR % 2) ? a[(NR+1)/2] : (a[NR/2
 
 printf '%-22s %12s %12s\n' program 'map ms' 'RSS kB'
 for entry in "level_minimal_window:$build/bench/level_minimal_window" \
-             "level-converter:$build/app/level-converter"; do
+             "level-converter:$build/qt/level-converter"; do
     class=${entry%%:*}
     program=${entry#*:}
     results=$(for _ in $(seq "$runs"); do measure_once "$program"; done)

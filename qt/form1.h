@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QWidget>
+
+#include "core/regional_settings.h"
+#include "model/converter_model.h"
+
+class QButtonGroup;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace level {
+
+class ErrorReport;
+
+// The converter window: fourteen controls at their designed places, bound to
+// a ConverterModel. Clicks run the model's handlers through the event
+// dispatch, typing updates the model, and after every handler the widgets
+// show the model's state again.
+class Form1 final : public QWidget {
+    Q_OBJECT
+
+public:
+    Form1(RegionalSettings settings, ErrorReport& report, QWidget* parent = nullptr);
+    ~Form1() override;
+    Form1(const Form1&) = delete;
+    Form1& operator=(const Form1&) = delete;
+
+    [[nodiscard]] const ConverterModel& model() const { return model_; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void CreateControls();
+    void PlaceControls();
+    void ConnectControls();
+    void Run(void (ConverterModel::*handler)());
+    void ShowModel();
+    void ShowWindowHeight();
+    void FollowFocus(QWidget* now);
+    [[nodiscard]] QLineEdit* Field(Control field) const;
+    [[nodiscard]] QWidget* Widget(Control control) const;
+    [[nodiscard]] Control ControlOf(const QWidget* widget) const;
+
+    ConverterModel model_;
+    ErrorReport& report_;
+    int shownHeight_ = kDesignedWindowHeight;
+    bool shownOnce_ = false;
+    QMetaObject::Connection focusFollower_;
+
+    QFrame* shape1_ = nullptr;
+    QGroupBox* frame1_ = nullptr;
+    QLineEdit* text1_ = nullptr;
+    QLineEdit* text2_ = nullptr;
+    QLineEdit* text3_ = nullptr;
+    QRadioButton* option1_ = nullptr;
+    QRadioButton* option2_ = nullptr;
+    QRadioButton* option3_ = nullptr;
+    QButtonGroup* options_ = nullptr;
+    QPushButton* command1_ = nullptr;
+    QPushButton* command2_ = nullptr;
+    QLabel* label1_ = nullptr;
+    QLabel* label2_ = nullptr;
+    QLabel* label3_ = nullptr;
+    QLabel* label4_ = nullptr;
+};
+
+}  // namespace level

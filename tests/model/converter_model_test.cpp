@@ -1,0 +1,211 @@
+#include <string>
+#include <utility>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "model/converter_model.h"
+#include "model/event_dispatch.h"
+#include "test_support.h"
+
+namespace level {
+namespace {
+
+using testing::RaisedKind;
+
+ConverterModel LoadedModel(RegionalSettings settings = RegionalSettings::Comma())
+{
+    ConverterModel model(std::move(settings));
+    model.Form_Load();
+    return model;
+}
+
+std::vector<std::string> Texts(const ConverterModel& model)
+{
+    return {model.FieldText(Control::Text1), model.FieldText(Control::Text2),
+            model.FieldText(Control::Text3)};
+}
+
+std::vector<bool> Enabled(const ConverterModel& model)
+{
+    return {model.FieldEnabled(Control::Text1), model.FieldEnabled(Control::Text2),
+            model.FieldEnabled(Control::Text3)};
+}
+
+std::vector<bool> Options(const ConverterModel& model)
+{
+    return {model.OptionValue(Control::Option1), model.OptionValue(Control::Option2),
+            model.OptionValue(Control::Option3)};
+}
+
+TEST(FormLoad, SetsTheDefaults)
+{
+    const ConverterModel model = LoadedModel();
+    EXPECT_EQ(Texts(model), (std::vector<std::string>{"0", "0", "0,775"}));
+    EXPECT_EQ(Enabled(model), (std::vector<bool>{false, false, false}));
+    EXPECT_EQ(Options(model), (std::vector<bool>{false, false, false}));
+    EXPECT_EQ(model.Label1Caption(), kReferenceExplanation);
+    EXPECT_FALSE(model.Label1FontSize().has_value());
+    EXPECT_EQ(model.WindowHeight(), 4590);
+}
+
+// The reference voltage is written with the user's separator, so that a
+// compute straight after start reads 0.775 V in any locale.
+struct LocaleCase {
+    RegionalSettings settings;
+    const char* defaultVolts;
+    const char* zero;
+};
+
+class StartInLocale : public ::testing::TestWithParam<LocaleCase> {};
+
+TEST_P(StartInLocale, VoltsAtOnceGiveTheZeroLevel)
+{
+    ConverterModel model = LoadedModel(GetParam().settings);
+    EXPECT_EQ(model.FieldText(Control::Text3), GetParam().defaultVolts);
+    model.Option2_Click();
+    model.Command1_Click();
+    EXPECT_EQ(Texts(model), (std::vector<std::string>{GetParam().zero, GetParam().zero,
+                                                      GetParam().defaultVolts}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Locales, StartInLocale,
+                         ::testing::Values(LocaleCase{RegionalSettings::Comma(), "0,775", "0"},
+                                           LocaleCase{RegionalSettings::Point(), "0.775", "0"},
+                                           LocaleCase{RegionalSettings::Russian(), "0,775", "0"}));
+
+struct OptionCase {
+    void (ConverterModel::*click)();
+    std::vector<bool> options;
+    std::vector<bool> enabled;
+    Control focus;
+};
+
+class OptionClick : public ::testing::TestWithParam<OptionCase> {};
+
+TEST_P(OptionClick, EnablesItsFieldAndFocusesIt)
+{
+    ConverterModel model = LoadedModel();
+    model.SetFieldText(Control::Text1, "5");
+    for (auto click : {&ConverterModel::Option1_Click, &ConverterModel::Option2_Click,
+                       &ConverterModel::Option3_Click, GetParam().click}) {
+        (model.*click)();
+    }
+    EXPECT_EQ(Options(model), GetParam().options);
+    EXPECT_EQ(Enabled(model), GetParam().enabled);
+    EXPECT_EQ(model.Focus(), GetParam().focus);
+    EXPECT_EQ(Texts(model), (std::vector<std::string>{"5", "0", "0,775"}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Handlers, OptionClick,
+                         ::testing::Values(OptionCase{&ConverterModel::Option1_Click,
+                                                      {true, false, false},
+                                                      {true, false, false},
+                                                      Control::Text1},
+                                           OptionCase{&ConverterModel::Option2_Click,
+                                                      {false, true, false},
+                                                      {false, false, true},
+                                                      Control::Text3},
+                                           OptionCase{&ConverterModel::Option3_Click,
+                                                      {false, false, true},
+                                                      {false, true, false},
+                                                      Control::Text2}));
+
+TEST(Compute, WithNoOptionShowsThePromptAndChangesNoField)
+{
+    ConverterModel model = LoadedModel();
+    model.Command1_Click();
+    EXPECT_EQ(Texts(model), (std::vector<std::string>{"0", "0", "0,775"}));
+    EXPECT_EQ(model.Label1Caption(), "  Выбери: неперы, вольты или децибелы ! ! !");
+    EXPECT_EQ(model.Label1FontSize(), 12);
+}
+
+TEST(Compute, RunsTheRecipeOfTheSelectedOptionOnly)
+{
+    ConverterModel model = LoadedModel();
+    model.Option3_Click();
+    model.SetFieldText(Control::Text2, "1");
+    model.Command1_Click();
+    EXPECT_EQ(Texts(model), (std::vector<std::string>{"8,686", "1", "2,1067"}));
+    EXPECT_EQ(model.Label1Caption(), kReferenceExplanation);
+
+    model.Option1_Click();
+    model.SetFieldText(Control::Text1, "10");
+    model.Command1_Click();
+    EXPECT_EQ(Texts(model), (std::vector<std::string>{"10", "1,1513", "2,4508"}));
+}
+
+TEST(Clear, EmptiesTheFieldsShortensTheWindowAndShowsTheContactLine)
+{
+    ConverterModel model = LoadedModel();
+    model.Option3_Click();
+    for (int clears = 1; clears <= 2; ++clears) {
+        model.Command2_Click();
+        EXPECT_EQ(Texts(model), (std::vector<std::string>{"", "", ""}));
+        EXPECT_EQ(model.WindowHeight(), 4180);
+        EXPECT_EQ(model.Label1FontSize(), 8);
+        EXPECT_TRUE(model.Label1Caption().starts_with("  Предложения и пожелания по адресу: "));
+        EXPECT_EQ(Options(model), (std::vector<bool>{false, false, true}));
+        EXPECT_EQ(Enabled(model), (std::vector<bool>{false, true, false}));
+    }
+}
+
+TEST(Clear, ThenComputeFailsWithTypeMismatchAndChangesNothing)
+{
+    ConverterModel model = LoadedModel();
+    model.Option1_Click();
+    model.Command2_Click();
+    const std::string contact = model.Label1Caption();
+    EXPECT_EQ(RaisedKind([&] { model.Command1_Click(); }), ErrorKind::TypeMismatch);
+    EXPECT_EQ(Texts(model), (std::vector<std::string>{"", "", ""}));
+    EXPECT_EQ(model.Label1Caption(), contact);
+}
+
+TEST(InformationLine, PromptAndContactLineReplaceEachOther)
+{
+    ConverterModel model = LoadedModel();
+    model.Command2_Click();
+    model.Command1_Click();
+    EXPECT_EQ(model.Label1Caption(), kChooseOptionPrompt);
+    EXPECT_EQ(model.Label1FontSize(), 12);
+    EXPECT_EQ(model.WindowHeight(), 4180);
+    model.Command2_Click();
+    EXPECT_EQ(model.Label1Caption(), kContactLine);
+    EXPECT_EQ(model.Label1FontSize(), 8);
+}
+
+class CapturingReport final : public ErrorReport {
+public:
+    void Report(int number, std::string_view description) override
+    {
+        reports.emplace_back(number, std::string(description));
+    }
+    std::vector<std::pair<int, std::string>> reports;
+};
+
+TEST(EventDispatch, ReportsAFailingHandlerOnceAndTheWindowGoesOn)
+{
+    ConverterModel model = LoadedModel();
+    CapturingReport report;
+    model.Option1_Click();
+    model.SetFieldText(Control::Text1, "310");
+    DispatchEvent([&] { model.Command1_Click(); }, report);
+    ASSERT_EQ(report.reports.size(), 1U);
+    EXPECT_EQ(report.reports[0].first, 6);
+    EXPECT_EQ(report.reports[0].second, "Переполнение");
+    EXPECT_EQ(Texts(model), (std::vector<std::string>{"310", "35,6896", "0,775"}));
+
+    model.Option2_Click();
+    model.SetFieldText(Control::Text3, "0");
+    DispatchEvent([&] { model.Command1_Click(); }, report);
+    ASSERT_EQ(report.reports.size(), 2U);
+    EXPECT_EQ(report.reports[1].first, 5);
+
+    model.SetFieldText(Control::Text3, "7,75");
+    DispatchEvent([&] { model.Command1_Click(); }, report);
+    EXPECT_EQ(report.reports.size(), 2U);
+    EXPECT_EQ(Texts(model), (std::vector<std::string>{"19,9998", "2,3", "7,75"}));
+}
+
+}  // namespace
+}  // namespace level

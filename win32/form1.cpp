@@ -1,0 +1,354 @@
+#include "win32/form1.h"
+
+#include <string>
+#include <utility>
+
+#include "model/control_names.h"
+#include "model/event_dispatch.h"
+#include "win32/utf16.h"
+
+namespace level::win32 {
+namespace {
+
+constexpr wchar_t kWindowClass[] = L"Form1";
+constexpr int kFirstControlId = 100;
+// No WS_CLIPCHILDREN: the frame control paints no background of its own, so
+// the window paints its background under every control first.
+constexpr DWORD kWindowStyle = WS_OVERLAPPEDWINDOW;
+constexpr int kIconResource = 1;
+
+// The native control behind a name of the layout, and its styles.
+struct ControlKind {
+    const wchar_t* windowClass;
+    DWORD style;
+};
+
+ControlKind KindOf(std::string_view name)
+{
+    constexpr DWORD kChild = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
+    if (name.starts_with("Text")) {
+        // A flat field with a plain border: the fields' 3-D appearance is off.
+        return {L"EDIT", kChild | WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL};
+    }
+    if (name == "Option1") {
+        return {L"BUTTON", kChild | WS_TABSTOP | WS_GROUP | BS_AUTORADIOBUTTON};
+    }
+    if (name.starts_with("Option")) {
+        return {L"BUTTON", kChild | WS_TABSTOP | BS_AUTORADIOBUTTON};
+    }
+    if (name.starts_with("Command")) {
+        return {L"BUTTON", kChild | WS_TABSTOP | BS_PUSHBUTTON};
+    }
+    if (name == "Frame1") {
+        return {L"BUTTON", kChild | BS_GROUPBOX};
+    }
+    return {L"STATIC", kChild | SS_LEFT | SS_NOPREFIX};
+}
+
+std::string_view CaptionOf(std::string_view name)
+{
+    constexpr std::pair<std::string_view, std::string_view> kCaptions[] = {
+        {"Option1", kOption1Caption},   {"Option2", kOption2Caption},
+        {"Option3", kOption3Caption},   {"Frame1", kFrame1Caption},
+        {"Command1", kCommand1Caption}, {"Command2", kCommand2Caption},
+        {"Label2", kLabel2Caption},     {"Label3", kLabel3Caption},
+        {"Label4", kLabel4Caption}};
+    for (const auto& [control, caption] : kCaptions) {
+        if (control == name) {
+            return caption;
+        }
+    }
+    return {};
+}
+
+bool UsesLargeFont(std::string_view name)
+{
+    return name.starts_with("Text") || name == "Label2" || name == "Label3" || name == "Label4";
+}
+
+std::wstring WindowText(HWND window)
+{
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    const int length = GetWindowTextW(window, text.data(), static_cast<int>(text.size()));
+    text.resize(static_cast<std::size_t>(length));
+    return text;
+}
+
+void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure)
+{
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.lpszClassName = kWindowClass;
+    windowClass.hIcon = static_cast<HICON>(
+        LoadImageW(instance, MAKEINTRESOURCEW(kIconResource), IMAGE_ICON, 32, 32, 0));
+    windowClass.hIconSm = static_cast<HICON>(
+        LoadImageW(instance, MAKEINTRESOURCEW(kIconResource), IMAGE_ICON, 16, 16, 0));
+    RegisterClassExW(&windowClass);  // fails harmlessly when already registered
+}
+
+int ScreenDpi()
+{
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return dpi > 0 ? dpi : 96;
+}
+
+}  // namespace
+
+Form1::Form1(HINSTANCE instance, RegionalSettings settings, ErrorReport& report)
+    : model_(std::move(settings)), report_(report), dpi_(ScreenDpi())
+{
+    RegisterWindowClass(instance, &Form1::WindowProcedure);
+    RECT outer{0, 0, TwipsToPixels(kClientWidth), TwipsToPixels(kClientHeight)};
+    AdjustWindowRectEx(&outer, kWindowStyle, FALSE, 0);
+    const std::wstring caption = Widen(kForm1Caption);
+    CreateWindowExW(0, kWindowClass, caption.c_str(), kWindowStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+                    outer.right - outer.left, outer.bottom - outer.top, nullptr, nullptr, instance,
+                    this);
+    dialogFont_ = MakeFont(kDialogFontPoints);
+    largeFont_ = MakeFont(kLargeFontPoints);
+    CreateControls(instance);
+    model_.Form_Load();
+    ShowModel();
+}
+
+Form1::~Form1()
+{
+    if (window_ != nullptr) {
+        SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+        DestroyWindow(window_);
+    }
+    for (HFONT font : {dialogFont_, largeFont_, label1Font_}) {
+        if (font != nullptr) {
+            DeleteObject(font);
+        }
+    }
+}
+
+void Form1::Show(int showCommand)
+{
+    ShowWindow(window_, showCommand);
+    UpdateWindow(window_);
+    // Text1 comes first in the tab order but is disabled, so the first
+    // focus goes to Option1; the model learns where it really landed.
+    SetFocus(ControlHandle("Option1"));
+    model_.SetFocus(ControlOf(GetFocus()));
+}
+
+bool Form1::PreTranslate(MSG& message) const
+{
+    return IsDialogMessageW(window_, &message) != FALSE;
+}
+
+HWND Form1::ControlHandle(std::string_view name) const
+{
+    for (std::size_t i = 0; i < kForm1Layout.size(); ++i) {
+        if (kForm1Layout[i].name == name) {
+            return controls_[i];
+        }
+    }
+    return nullptr;
+}
+
+int Form1::TwipsToPixels(int twips) const
+{
+    return MulDiv(twips, dpi_, 1440);
+}
+
+LRESULT CALLBACK Form1::WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_NCCREATE) {
+        auto* form = static_cast<Form1*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        form->window_ = window;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
+    }
+    auto* form = reinterpret_cast<Form1*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (form == nullptr) {
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    return form->Dispatch(message, wParam, lParam);
+}
+
+LRESULT Form1::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+        case WM_COMMAND:
+            OnCommand(LOWORD(wParam), HIWORD(wParam));
+            return 0;
+        case WM_PAINT:
+            PaintShape1();
+            return 0;
+        case WM_DESTROY:
+            // Closing the window ends the program; nothing is saved.
+            window_ = nullptr;
+            PostQuitMessage(0);
+            return 0;
+        default:
+            return DefWindowProcW(window_, message, wParam, lParam);
+    }
+}
+
+void Form1::CreateControls(HINSTANCE instance)
+{
+    // Created in tab order, which is also the order the dialog manager tabs
+    // through; the outline is no window but is painted beneath them all.
+    for (std::size_t i = 0; i < kForm1Layout.size(); ++i) {
+        const ControlPlacement& placement = kForm1Layout[i];
+        if (placement.name == "Shape1") {
+            continue;
+        }
+        const ControlKind kind = KindOf(placement.name);
+        const std::wstring caption = Widen(CaptionOf(placement.name));
+        controls_[i] = CreateWindowExW(
+            0, kind.windowClass, caption.c_str(), kind.style, TwipsToPixels(placement.left),
+            TwipsToPixels(placement.top), TwipsToPixels(placement.width),
+            TwipsToPixels(placement.height), window_,
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + static_cast<int>(i))),
+            instance, nullptr);
+        HFONT font = UsesLargeFont(placement.name) ? largeFont_ : dialogFont_;
+        SendMessageW(controls_[i], WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    }
+    // The option buttons are drawn in front of the frame that holds them.
+    SetWindowPos(ControlHandle("Frame1"), HWND_BOTTOM, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void Form1::OnCommand(int id, int code)
+{
+    const std::size_t index = static_cast<std::size_t>(id - kFirstControlId);
+    if (id < kFirstControlId || index >= kForm1Layout.size()) {
+        return;  // Enter and Escape arrive as IDOK and IDCANCEL: nothing to press
+    }
+    const std::string_view name = kForm1Layout[index].name;
+    if (code == EN_CHANGE && !writingFields_) {
+        model_.SetFieldText(ControlOf(controls_[index]), Narrow(WindowText(controls_[index])));
+        return;
+    }
+    if (code != BN_CLICKED) {
+        return;
+    }
+    constexpr std::pair<std::string_view, void (ConverterModel::*)()> kHandlers[] = {
+        {"Option1", &ConverterModel::Option1_Click},
+        {"Option2", &ConverterModel::Option2_Click},
+        {"Option3", &ConverterModel::Option3_Click},
+        {"Command1", &ConverterModel::Command1_Click},
+        {"Command2", &ConverterModel::Command2_Click}};
+    for (const auto& [control, handler] : kHandlers) {
+        if (control == name) {
+            Run(handler);
+        }
+    }
+}
+
+void Form1::Run(void (ConverterModel::*handler)())
+{
+    model_.SetFocus(ControlOf(GetFocus()));
+    DispatchEvent([this, handler] { (model_.*handler)(); }, report_);
+    ShowModel();
+}
+
+void Form1::ShowModel()
+{
+    for (Control control : {Control::Text1, Control::Text2, Control::Text3}) {
+        HWND field = Widget(control);
+        const std::wstring text = Widen(model_.FieldText(control));
+        if (WindowText(field) != text) {
+            writingFields_ = true;
+            SetWindowTextW(field, text.c_str());
+            writingFields_ = false;
+        }
+        EnableWindow(field, model_.FieldEnabled(control) ? TRUE : FALSE);
+    }
+    bool anyChecked = false;
+    for (Control control : {Control::Option1, Control::Option2, Control::Option3}) {
+        anyChecked = anyChecked || model_.OptionValue(control);
+        SendMessageW(Widget(control), BM_SETCHECK,
+                     model_.OptionValue(control) ? BST_CHECKED : BST_UNCHECKED, 0);
+    }
+    if (!anyChecked) {
+        // Unchecking a radio button takes its tab stop away; with none
+        // checked, Tab still reaches the group at its first button.
+        HWND option1 = Widget(Control::Option1);
+        SetWindowLongW(option1, GWL_STYLE, GetWindowLongW(option1, GWL_STYLE) | WS_TABSTOP);
+    }
+    ShowLabel1();
+    ShowWindowHeight();
+    HWND focus = Widget(model_.Focus());
+    if (focus != nullptr && focus != GetFocus() && IsWindowVisible(window_)) {
+        SetFocus(focus);
+    }
+}
+
+void Form1::ShowLabel1()
+{
+    HWND label1 = ControlHandle("Label1");
+    HFONT font = dialogFont_;
+    if (const auto points = model_.Label1FontSize()) {
+        if (label1Font_ != nullptr) {
+            DeleteObject(label1Font_);
+        }
+        label1Font_ = MakeFont(*points);
+        font = label1Font_;
+    }
+    SendMessageW(label1, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    SetWindowTextW(label1, Widen(model_.Label1Caption()).c_str());
+}
+
+// The model's height is the outer one: the real frame is included.
+void Form1::ShowWindowHeight()
+{
+    if (model_.WindowHeight() == shownHeight_) {
+        return;
+    }
+    shownHeight_ = model_.WindowHeight();
+    RECT outer{};
+    GetWindowRect(window_, &outer);
+    SetWindowPos(window_, nullptr, 0, 0, outer.right - outer.left, TwipsToPixels(shownHeight_),
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form1::PaintShape1()
+{
+    PAINTSTRUCT paint{};
+    HDC dc = BeginPaint(window_, &paint);
+    const ControlPlacement& shape = kForm1Layout.back();
+    HPEN pen = CreatePen(PS_SOLID, 1, GetSysColor(COLOR_WINDOWTEXT));
+    HGDIOBJ oldPen = SelectObject(dc, pen);
+    HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
+    Rectangle(dc, TwipsToPixels(shape.left), TwipsToPixels(shape.top),
+              TwipsToPixels(shape.left + shape.width), TwipsToPixels(shape.top + shape.height));
+    SelectObject(dc, oldBrush);
+    SelectObject(dc, oldPen);
+    DeleteObject(pen);
+    EndPaint(window_, &paint);
+}
+
+HFONT Form1::MakeFont(int points) const
+{
+    const std::wstring family = Widen(kDesignFontFamily);
+    return CreateFontW(-MulDiv(points, dpi_, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                       RUSSIAN_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                       DEFAULT_PITCH | FF_SWISS, family.c_str());
+}
+
+HWND Form1::Widget(Control control) const
+{
+    return ControlHandle(ControlName(control));
+}
+
+Control Form1::ControlOf(HWND handle) const
+{
+    for (std::size_t i = 0; i < kForm1Layout.size(); ++i) {
+        if (handle != nullptr && controls_[i] == handle) {
+            return ControlNamed(kForm1Layout[i].name);
+        }
+    }
+    return Control::None;
+}
+
+}  // namespace level::win32

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <string_view>
+
+#include "core/regional_settings.h"
+#include "model/converter_model.h"
+#include "model/form1_layout.h"
+
+namespace level {
+class ErrorReport;
+}
+
+namespace level::win32 {
+
+// The converter window as a top-level window of the Windows desktop, its
+// fourteen controls native ones at their designed places, bound to a
+// ConverterModel: clicks run the handlers through the event dispatch, typing
+// updates the model, and after every handler the controls show the model's
+// state again.
+class Form1 {
+public:
+    Form1(HINSTANCE instance, RegionalSettings settings, ErrorReport& report);
+    ~Form1();
+    Form1(const Form1&) = delete;
+    Form1& operator=(const Form1&) = delete;
+
+    // Shows the window and gives the first focus by the tab order.
+    void Show(int showCommand);
+    // Lets the dialog manager handle Tab, the arrow keys and the mnemonics.
+    bool PreTranslate(MSG& message) const;
+
+    [[nodiscard]] HWND Handle() const { return window_; }
+    [[nodiscard]] HWND ControlHandle(std::string_view name) const;
+    [[nodiscard]] int TwipsToPixels(int twips) const;
+    [[nodiscard]] const ConverterModel& model() const { return model_; }
+
+private:
+    static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam,
+                                            LPARAM lParam);
+    LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
+
+    void CreateControls(HINSTANCE instance);
+    void OnCommand(int id, int code);
+    void Run(void (ConverterModel::*handler)());
+    void ShowModel();
+    void ShowLabel1();
+    void ShowWindowHeight();
+    void PaintShape1();
+    [[nodiscard]] HFONT MakeFont(int points) const;
+    [[nodiscard]] HWND Widget(Control control) const;
+    [[nodiscard]] Control ControlOf(HWND handle) const;
+
+    ConverterModel model_;
+    ErrorReport& report_;
+    HWND window_ = nullptr;
+    int dpi_ = 96;
+    std::array<HWND, kForm1Layout.size()> controls_{};
+    HFONT dialogFont_ = nullptr;
+    HFONT largeFont_ = nullptr;
+    HFONT label1Font_ = nullptr;
+    int shownHeight_ = kDesignedWindowHeight;
+    // Set while the window writes the fields itself, so that only the
+    // user's typing reaches the model as typing.
+    bool writingFields_ = false;
+};
+
+}  // namespace level::win32
