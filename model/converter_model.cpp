@@ -97,6 +97,7 @@ void ConverterModel::Command2_Click()
     fields_.nepers.clear();
     fields_.volts.clear();
     windowHeight_ = kClearedWindowHeight;
+    ++windowHeightWrites_;
     label1FontSize_ = kContactFontSize;
     label1Caption_ = kContactLine;
 }

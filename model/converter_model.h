@@ -61,6 +61,10 @@ public:
     // default font.
     [[nodiscard]] std::optional<int> Label1FontSize() const { return label1FontSize_; }
     [[nodiscard]] int WindowHeight() const { return windowHeight_; }
+    // How often a handler has written the window height. Each write takes
+    // effect on screen, even when it writes the same value again after the
+    // user has resized the window.
+    [[nodiscard]] int WindowHeightWrites() const { return windowHeightWrites_; }
     [[nodiscard]] Control Focus() const { return focus_; }
 
 private:
@@ -78,6 +82,7 @@ private:
     std::string label1Caption_;
     std::optional<int> label1FontSize_;
     int windowHeight_ = kDesignedWindowHeight;
+    int windowHeightWrites_ = 0;
     Control focus_ = Control::None;
 };
 

@@ -7,17 +7,20 @@
 
 namespace level {
 
-// Runs one event handler to completion. A ConversionError it raises is
-// reported once and then dropped, so the window goes on with its state as
-// the handler left it.
-template <typename Handler>
-void DispatchEvent(Handler&& handler, ErrorReport& report)
+// Runs one event handler to completion, then shows the state it reached.
+// A ConversionError it raises is reported once, after the window shows what
+// the handler wrote before failing, and then dropped, so the window goes on.
+template <typename Handler, typename Show>
+void DispatchEvent(Handler&& handler, Show&& show, ErrorReport& report)
 {
     try {
         std::forward<Handler>(handler)();
     } catch (const ConversionError& error) {
+        show();
         report.Report(error.number(), error.description());
+        return;
     }
+    show();
 }
 
 }  // namespace level

@@ -49,6 +49,16 @@ inline constexpr std::string_view kLabel2Caption = "дб";
 inline constexpr std::string_view kLabel3Caption = "неп";
 inline constexpr std::string_view kLabel4Caption = "В";
 
+// What a screen reader calls each field: its quantity and unit. The other
+// controls are known by their captions, the information line by its text.
+inline constexpr std::string_view kText1AccessibleName = "Уровень в децибелах";
+inline constexpr std::string_view kText2AccessibleName = "Уровень в неперах";
+inline constexpr std::string_view kText3AccessibleName = "Напряжение в вольтах";
+
+// The fields' one further design setting, their 3-D appearance, is off: each
+// field is flat, with a single plain border in the window-text colour, in
+// every binding.
+
 // The window's fonts: one family, 8 points for the window's default font and
 // 24 points for the fields and their unit captions.
 inline constexpr std::string_view kDesignFontFamily = "MS Sans Serif";

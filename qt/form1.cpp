@@ -112,7 +112,13 @@ void Form1::CreateControls()
     text3_ = Make<QLineEdit>(this, "Text3");
     for (QLineEdit* field : {text1_, text2_, text3_}) {
         field->setFont(large);
+        // Flat, with a plain border in the window-text colour.
+        field->setStyleSheet(
+            QStringLiteral("QLineEdit { border: 1px solid palette(window-text); }"));
     }
+    text1_->setAccessibleName(ToQString(kText1AccessibleName));
+    text2_->setAccessibleName(ToQString(kText2AccessibleName));
+    text3_->setAccessibleName(ToQString(kText3AccessibleName));
     option1_ = Make<QRadioButton>(this, "Option1", ToQString(kOption1Caption));
     option2_ = Make<QRadioButton>(this, "Option2", ToQString(kOption2Caption));
     option3_ = Make<QRadioButton>(this, "Option3", ToQString(kOption3Caption));
@@ -192,8 +198,7 @@ void Form1::ConnectControls()
 // state the handler reached either way.
 void Form1::Run(void (ConverterModel::*handler)())
 {
-    DispatchEvent([this, handler] { (model_.*handler)(); }, report_);
-    ShowModel();
+    DispatchEvent([this, handler] { (model_.*handler)(); }, [this] { ShowModel(); }, report_);
 }
 
 void Form1::ShowModel()
@@ -202,7 +207,10 @@ void Form1::ShowModel()
         QLineEdit* field = Field(control);
         const QString text = QString::fromStdString(model_.FieldText(control));
         if (field->text() != text) {
+            // Shown from its first character: a long result would otherwise
+            // show its tail, and a disabled field cannot be scrolled back.
             field->setText(text);
+            field->setCursorPosition(0);
         }
         field->setEnabled(model_.FieldEnabled(control));
     }
@@ -230,13 +238,13 @@ void Form1::ShowModel()
 // system draws where it draws one, else the designed frame.
 void Form1::ShowWindowHeight()
 {
-    if (model_.WindowHeight() == shownHeight_) {
+    if (model_.WindowHeightWrites() == shownHeightWrites_) {
         return;
     }
-    shownHeight_ = model_.WindowHeight();
+    shownHeightWrites_ = model_.WindowHeightWrites();
     const int drawnFrame = frameGeometry().height() - geometry().height();
     const int frame = drawnFrame > 0 ? drawnFrame : TwipsToPixels(kDesignedFrameHeight);
-    resize(width(), TwipsToPixels(shownHeight_) - frame);
+    resize(width(), TwipsToPixels(model_.WindowHeight()) - frame);
 }
 
 void Form1::showEvent(QShowEvent* event)
@@ -245,7 +253,9 @@ void Form1::showEvent(QShowEvent* event)
     if (!shownOnce_) {
         shownOnce_ = true;
         // Text1 comes first in the tab order but is disabled, so the first
-        // focus lands on Option1, without selecting it.
+        // focus lands on Option1, without selecting it, and shows its focus
+        // cue as a focus reached by the keyboard does.
+        setAttribute(Qt::WA_KeyboardFocusChange);
         option1_->setFocus(Qt::TabFocusReason);
         model_.SetFocus(Control::Option1);
     }

@@ -49,7 +49,7 @@ private:
 
     ConverterModel model_;
     ErrorReport& report_;
-    int shownHeight_ = kDesignedWindowHeight;
+    int shownHeightWrites_ = 0;
     bool shownOnce_ = false;
     QMetaObject::Connection focusFollower_;
 

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QString>
 #include <cstdio>
 #include <cstdlib>
 
@@ -8,31 +9,35 @@
 
 namespace {
 
-// Without a display Qt would abort with a terse message of its own; say
-// what to do instead.
-bool HasDisplay()
+const char* programPath = "level-converter";
+
+// Qt ends the program when it can open no display; say so plainly, with a
+// command that runs the program under a virtual one, after Qt's own words.
+void ExplainAFailedStart(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
-    for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
-        const char* value = std::getenv(variable);
-        if (value != nullptr && *value != '\0') {
-            return true;
-        }
+    std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+    if (type == QtFatalMsg) {
+        std::fprintf(stderr,
+                     "level-converter: no display to open the window on.\n"
+                     "Run it on a desktop, or under a virtual one: xvfb-run -a %s\n",
+                     programPath);
+        std::_Exit(EXIT_FAILURE);
     }
-    return false;
 }
 
 }  // namespace
 
-int main(int argc, char* argv[])
+int main(int /*argc*/, char* argv[])
 {
-    if (!HasDisplay()) {
-        std::fputs(
-            "level-converter: no display to open the window on.\n"
-            "Run it on a desktop, or under a virtual one: xvfb-run level-converter\n",
-            stderr);
-        return EXIT_FAILURE;
-    }
-    QApplication application(argc, argv);
+    // The program takes no options: Qt sees only the program's name, so its
+    // own options (-platform, -style, -reverse, -stylesheet...) change nothing.
+    programPath = argv[0];
+    int argumentCount = 1;
+    char* arguments[] = {argv[0], nullptr};
+
+    const QtMessageHandler qtHandler = qInstallMessageHandler(&ExplainAFailedStart);
+    QApplication application(argumentCount, arguments);
+    qInstallMessageHandler(qtHandler);
     QApplication::setApplicationName(QStringLiteral("level-converter"));
     QApplication::setApplicationVersion(QStringLiteral(LEVEL_CONVERTER_VERSION));
 

@@ -108,6 +108,10 @@ INSTANTIATE_TEST_SUITE_P(
         RecipeCase{Entered::Decibels, "1e17", {"1e17", "0", "0,775"}, kOverflow},
         // The volts are computed from the decibels as displayed.
         RecipeCase{Entered::Nepers, "0,5", {"4,343", "0,5", "1,2778"}, {}},
+        // Here the unrounded decibels would give volts 0,919 and nepers
+        // -3,6043: only the displayed values give these.
+        RecipeCase{Entered::Nepers, "0,17037", {"1,4798", "0,17037", "0,9189"}, {}},
+        RecipeCase{Entered::Volts, "0,021", {"-31,3413", "-3,6042", "0,021"}, {}},
         RecipeCase{Entered::Nepers, "35", {"304,01", "35", "0,775"}, kOverflow},
         RecipeCase{Entered::Nepers, "1e14", {"868600000000000", "1e14", "0,775"}, kOverflow},
         RecipeCase{Entered::Nepers, "2e14", {"0", "2e14", "0,775"}, kOverflow},

@@ -143,6 +143,7 @@ TEST(Clear, EmptiesTheFieldsShortensTheWindowAndShowsTheContactLine)
         model.Command2_Click();
         EXPECT_EQ(Texts(model), (std::vector<std::string>{"", "", ""}));
         EXPECT_EQ(model.WindowHeight(), 4180);
+        EXPECT_EQ(model.WindowHeightWrites(), clears);
         EXPECT_EQ(model.Label1FontSize(), 8);
         EXPECT_TRUE(model.Label1Caption().starts_with("  Предложения и пожелания по адресу: "));
         EXPECT_EQ(Options(model), (std::vector<bool>{false, false, true}));
@@ -174,37 +175,48 @@ TEST(InformationLine, PromptAndContactLineReplaceEachOther)
     EXPECT_EQ(model.Label1FontSize(), 8);
 }
 
+// Records each report with the field texts the window showed at that moment.
 class CapturingReport final : public ErrorReport {
 public:
     void Report(int number, std::string_view description) override
     {
-        reports.emplace_back(number, std::string(description));
+        reports.push_back({number, std::string(description), shown});
     }
-    std::vector<std::pair<int, std::string>> reports;
+    struct Entry {
+        int number;
+        std::string description;
+        std::vector<std::string> shownTexts;
+    };
+    std::vector<Entry> reports;
+    std::vector<std::string> shown;
 };
 
-TEST(EventDispatch, ReportsAFailingHandlerOnceAndTheWindowGoesOn)
+TEST(EventDispatch, ShowsWhatTheHandlerWroteThenReportsOnceAndTheWindowGoesOn)
 {
     ConverterModel model = LoadedModel();
     CapturingReport report;
+    auto compute = [&] {
+        DispatchEvent([&] { model.Command1_Click(); }, [&] { report.shown = Texts(model); },
+                      report);
+    };
     model.Option1_Click();
     model.SetFieldText(Control::Text1, "310");
-    DispatchEvent([&] { model.Command1_Click(); }, report);
+    compute();
     ASSERT_EQ(report.reports.size(), 1U);
-    EXPECT_EQ(report.reports[0].first, 6);
-    EXPECT_EQ(report.reports[0].second, "Переполнение");
-    EXPECT_EQ(Texts(model), (std::vector<std::string>{"310", "35,6896", "0,775"}));
+    EXPECT_EQ(report.reports[0].number, 6);
+    EXPECT_EQ(report.reports[0].description, "Переполнение");
+    EXPECT_EQ(report.reports[0].shownTexts, (std::vector<std::string>{"310", "35,6896", "0,775"}));
 
     model.Option2_Click();
     model.SetFieldText(Control::Text3, "0");
-    DispatchEvent([&] { model.Command1_Click(); }, report);
+    compute();
     ASSERT_EQ(report.reports.size(), 2U);
-    EXPECT_EQ(report.reports[1].first, 5);
+    EXPECT_EQ(report.reports[1].number, 5);
 
     model.SetFieldText(Control::Text3, "7,75");
-    DispatchEvent([&] { model.Command1_Click(); }, report);
+    compute();
     EXPECT_EQ(report.reports.size(), 2U);
-    EXPECT_EQ(Texts(model), (std::vector<std::string>{"19,9998", "2,3", "7,75"}));
+    EXPECT_EQ(report.shown, (std::vector<std::string>{"19,9998", "2,3", "7,75"}));
 }
 
 }  // namespace

@@ -1,3 +1,4 @@
+#include <QAccessible>
 #include <QApplication>
 #include <QFontInfo>
 #include <QFontMetrics>
@@ -7,7 +8,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
+#include <QStyleOptionButton>
 #include <QTest>
+#include <functional>
 #include <memory>
 #include <string>
 #include <utility>
@@ -15,22 +18,38 @@
 
 #include <gtest/gtest.h>
 
+#include "designed_form.h"
 #include "form_flows.h"
 #include "model/error_report.h"
-#include "model/form1_layout.h"
-#include "model/twips.h"
 #include "qt/form1.h"
 
 namespace level {
 namespace {
 
+using testing::kDesignedControls;
+
+QString ToQString(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Twips to device-independent pixels at 96 dots per inch.
+constexpr int Pixels(int twips)
+{
+    return twips / 15;
+}
+
+// Records each report's number, and what the fields showed when it came.
 class CapturingReport final : public ErrorReport {
 public:
     void Report(int number, std::string_view /*description*/) override
     {
         numbers.push_back(number);
+        shownAtReport = look();
     }
     std::vector<int> numbers;
+    std::function<std::vector<QString>()> look;
+    std::vector<QString> shownAtReport;
 };
 
 // A shown, active window driven through its real widgets.
@@ -39,6 +58,7 @@ protected:
     void SetUp() override
     {
         form_ = std::make_unique<Form1>(RegionalSettings::Comma(), report_);
+        report_.look = [this] { return Texts(); };
         form_->show();
         form_->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(form_.get()));
@@ -91,44 +111,90 @@ TEST_F(Form1Test, StartsGreyedWithNoOptionAndTheFocusOnOption1)
     EXPECT_EQ(Checked(), (std::vector<bool>{false, false, false}));
     EXPECT_EQ(QApplication::focusWidget(), Find("Option1"));
     EXPECT_EQ(form_->model().Focus(), Control::Option1);
-    EXPECT_EQ(Find<QLabel>("Label1")->text().toStdString(), kReferenceExplanation);
-    EXPECT_EQ(Find("Label1")->font().pointSize(), kDialogFontPoints);
-    EXPECT_EQ(form_->windowTitle(), "Вычислитель соответствия(R=600 Ом)         V1.1");
-    EXPECT_EQ(form_->size(), QSize(368, 279));
+    EXPECT_TRUE(Find<QLabel>("Label1")->text().startsWith(
+        ToQString(testing::kDesignedReferenceExplanation)));
+    EXPECT_EQ(Find("Label1")->font().pointSize(), 8);
+    EXPECT_EQ(form_->windowTitle(), ToQString(testing::kDesignedWindowCaption));
+    EXPECT_EQ(form_->size(),
+              QSize(Pixels(testing::kDesignedClientWidth), Pixels(testing::kDesignedClientHeight)));
+}
+
+// The first focus shows its cue on Option1, and tabbing onto an option
+// selects none.
+TEST_F(Form1Test, StartsWithTheFocusCueOnOption1AndTabbingSelectsNoOption)
+{
+    QStyleOptionButton option;
+    option.initFrom(Find("Option1"));
+    EXPECT_TRUE(option.state.testFlag(QStyle::State_HasFocus));
+    EXPECT_TRUE(option.state.testFlag(QStyle::State_KeyboardFocusChange));
+    for (Qt::Key key : {Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Backtab}) {
+        QTest::keyClick(QApplication::focusWidget(), key);
+        EXPECT_EQ(Checked(), (std::vector<bool>{false, false, false}));
+    }
+    EXPECT_EQ(QApplication::focusWidget(), Find("Option1"));
+    EXPECT_FALSE(form_->model().OptionValue(Control::Option1));
 }
 
 TEST_F(Form1Test, PlacesEveryControlAtItsDesignedPlace)
 {
-    for (const ControlPlacement& placement : kForm1Layout) {
-        const QRect expected(placement.left / 15, placement.top / 15, placement.width / 15,
-                             placement.height / 15);
-        EXPECT_EQ(Find(std::string(placement.name).c_str())->geometry(), expected)
-            << placement.name;
+    for (const testing::DesignedControl& control : kDesignedControls) {
+        const QRect expected(Pixels(control.left), Pixels(control.top), Pixels(control.width),
+                             Pixels(control.height));
+        EXPECT_EQ(Find(std::string(control.name).c_str())->geometry(), expected) << control.name;
     }
 }
 
 TEST_F(Form1Test, ShowsTheDesignedCaptions)
 {
-    const std::vector<std::pair<const char*, QString>> captions = {
-        {"Option1", "Децибеллы"},  {"Option2", "Вольты"},    {"Option3", "Неперы"},
-        {"Command1", "вычислить"}, {"Command2", "Очистить"}, {"Label2", "дб"},
-        {"Label3", "неп"},         {"Label4", "В"}};
-    for (const auto& [name, caption] : captions) {
-        const QWidget* widget = Find(name);
+    for (const testing::DesignedControl& control : kDesignedControls) {
+        const QWidget* widget = Find(std::string(control.name).c_str());
+        QString shown;
         if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) {
-            EXPECT_EQ(button->text(), caption) << name;
-        } else {
-            EXPECT_EQ(qobject_cast<const QLabel*>(widget)->text(), caption) << name;
+            shown = button->text();
+        } else if (const auto* label = qobject_cast<const QLabel*>(widget)) {
+            shown = control.name == "Label1" ? QString() : label->text();
+        } else if (const auto* frame = qobject_cast<const QGroupBox*>(widget)) {
+            shown = frame->title();
         }
+        EXPECT_EQ(shown, ToQString(control.caption)) << control.name;
     }
-    EXPECT_EQ(Find<QGroupBox>("Frame1")->title(), "Вводимая величина");
+}
+
+// Each control is named for a screen reader: the fields by their quantity
+// and unit, the rest by their captions, the information line by its text.
+TEST_F(Form1Test, NamesEveryControlForAScreenReader)
+{
+    for (const auto& [name, accessibleName] : testing::kAccessibleNames) {
+        QAccessibleInterface* accessible =
+            QAccessible::queryAccessibleInterface(Find(std::string(name).c_str()));
+        ASSERT_NE(accessible, nullptr) << name;
+        EXPECT_EQ(accessible->text(QAccessible::Name), ToQString(accessibleName)) << name;
+    }
+    QAccessibleInterface* label1 = QAccessible::queryAccessibleInterface(Find("Label1"));
+    ASSERT_NE(label1, nullptr);
+    EXPECT_TRUE(label1->text(QAccessible::Name)
+                    .startsWith(ToQString(testing::kDesignedReferenceExplanation)));
+}
+
+// The fields are flat, with a plain border in the window-text colour.
+TEST_F(Form1Test, DrawsTheFieldsFlatWithAPlainBorder)
+{
+    for (const char* name : {"Text1", "Text2", "Text3"}) {
+        QWidget* field = Find(name);
+        const QImage image = field->grab().toImage();
+        const QRgb border = field->palette().color(QPalette::Active, QPalette::WindowText).rgb();
+        const int middle = image.height() / 2;
+        EXPECT_EQ(image.pixel(0, middle), border) << name;
+        EXPECT_EQ(image.pixel(image.width() - 1, middle), border) << name;
+        EXPECT_NE(image.pixel(1, 1), border) << name;
+    }
 }
 
 TEST_F(Form1Test, UsesTheLargeFontWithCyrillicGlyphsThatFit)
 {
     for (const char* name : {"Text1", "Text2", "Text3", "Label2", "Label3", "Label4"}) {
         const QWidget* widget = Find(name);
-        EXPECT_EQ(widget->font().pointSize(), kLargeFontPoints) << name;
+        EXPECT_EQ(widget->font().pointSize(), 24) << name;
         EXPECT_EQ(widget->font().weight(), QFont::Normal) << name;
         const QFontMetrics metrics(widget->font());
         EXPECT_TRUE(metrics.inFontUcs4(U'н') && metrics.inFontUcs4(U'В'))
@@ -210,6 +276,7 @@ TEST_F(Form1Test, AnOptionEnablesAndFocusesItsFieldOnly)
 TEST_F(Form1Test, TypingReachesTheModelAndEnterPressesNothing)
 {
     Click("Option1");
+    QTest::keyClick(Find("Text1"), Qt::Key_End);
     QTest::keyClicks(Find("Text1"), "5");
     QTest::keyClick(Find("Text1"), Qt::Key_Return);
     QTest::keyClick(Find("Text1"), Qt::Key_Escape);
@@ -220,34 +287,44 @@ TEST_F(Form1Test, TypingReachesTheModelAndEnterPressesNothing)
 TEST_F(Form1Test, ComputeWithNoOptionShowsThePrompt)
 {
     Click("Command1");
-    EXPECT_EQ(Find<QLabel>("Label1")->text().toStdString(), kChooseOptionPrompt);
-    EXPECT_EQ(Find("Label1")->font().pointSize(), kPromptFontSize);
+    EXPECT_EQ(Find<QLabel>("Label1")->text(), "  Выбери: неперы, вольты или децибелы ! ! !");
+    EXPECT_EQ(Find("Label1")->font().pointSize(), 12);
     EXPECT_EQ(Texts(), (std::vector<QString>{"0", "0", "0,775"}));
 }
 
-TEST_F(Form1Test, ClearShortensTheWindowAndCutsOffTheInformationLine)
+// Each clear sets the outer height again, even after the user has made the
+// window taller.
+TEST_F(Form1Test, ClearSetsTheOuterHeightEachTimeAndCutsOffTheInformationLine)
 {
     const int width = form_->width();
-    Click("Command2");
-    Click("Command2");
     // The outer height, with the frame the platform draws, or else with the
-    // designed frame.
-    const int drawnFrame = form_->frameGeometry().height() - form_->height();
-    const int frame = drawnFrame > 0 ? drawnFrame : TwipsToPixels(kDesignedFrameHeight);
-    EXPECT_EQ(form_->height() + frame, TwipsToPixels(4180));
+    // designed one of 345 + 60 twips.
+    auto outerHeight = [this] {
+        const int drawnFrame = form_->frameGeometry().height() - form_->height();
+        return form_->height() + (drawnFrame > 0 ? drawnFrame : Pixels(405));
+    };
+    Click("Command2");
+    EXPECT_EQ(outerHeight(), (testing::kClearedOuterHeight + 7) / 15);
+    form_->resize(width, form_->height() + 60);
+    Click("Command2");
+    EXPECT_EQ(outerHeight(), (testing::kClearedOuterHeight + 7) / 15);
     EXPECT_EQ(form_->width(), width);
     const QWidget* label1 = Find("Label1");
     EXPECT_LT(label1->y(), form_->height());
     EXPECT_GT(label1->geometry().bottom(), form_->height());
-    EXPECT_EQ(label1->font().pointSize(), kContactFontSize);
+    EXPECT_EQ(label1->font().pointSize(), 8);
     // The contact line, address included, stands whole on the visible line.
     const QFontMetrics metrics(label1->font());
-    EXPECT_LE(metrics.horizontalAdvance(Find<QLabel>("Label1")->text()), label1->width());
+    const QString contact = Find<QLabel>("Label1")->text();
+    EXPECT_TRUE(contact.startsWith("  Предложения и пожелания по адресу: "));
+    EXPECT_LE(metrics.horizontalAdvance(contact), label1->width());
     EXPECT_LE(label1->y() + metrics.height(), form_->height());
     EXPECT_EQ(Texts(), (std::vector<QString>{"", "", ""}));
 }
 
-TEST_F(Form1Test, ALongResultResizesNothing)
+// A long result keeps every size, and each field shows its text from the
+// first character.
+TEST_F(Form1Test, ALongResultResizesNothingAndShowsItsFirstDigits)
 {
     const QRect field = Find("Text3")->geometry();
     const QSize window = form_->size();
@@ -257,6 +334,24 @@ TEST_F(Form1Test, ALongResultResizesNothing)
     EXPECT_EQ(Find<QLineEdit>("Text3")->text(), "775000000000000");
     EXPECT_EQ(Find("Text3")->geometry(), field);
     EXPECT_EQ(form_->size(), window);
+    for (const char* name : {"Text2", "Text3"}) {
+        auto* edit = Find<QLineEdit>(name);
+        edit->grab();  // lays the text out as painted
+        EXPECT_EQ(edit->cursorPosition(), 0) << name;
+        const int cursorLeft = edit->inputMethodQuery(Qt::ImCursorRectangle).toRect().left();
+        EXPECT_GE(cursorLeft, -4) << name;  // the caret's box reaches left of it
+        EXPECT_LE(cursorLeft, 4) << name;
+    }
+}
+
+// What the handler wrote is on screen before the error report comes.
+TEST_F(Form1Test, ShowsTheWrittenFieldsBeforeTheReport)
+{
+    Click("Option1");
+    Type("Text1", "310");
+    Click("Command1");
+    EXPECT_EQ(report_.numbers, (std::vector<int>{6}));
+    EXPECT_EQ(report_.shownAtReport, (std::vector<QString>{"310", "35,6896", "0,775"}));
 }
 
 TEST_F(Form1Test, CarriesBothImagesOfTheIcon)

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <array>
+#include <string_view>
+#include <utility>
+
+namespace level::testing {
+
+// The converter window as designed, written out once for the tests of every
+// binding, apart from the program's own tables: a typo there must fail here.
+
+// Each control's place in twips from the top left of the client area, in
+// tab order, and its caption (none for the fields, the outline and the
+// information line).
+struct DesignedControl {
+    std::string_view name;
+    int left;
+    int top;
+    int width;
+    int height;
+    std::string_view caption;
+};
+
+inline constexpr std::array<DesignedControl, 14> kDesignedControls = {{
+    {"Text1", 240, 1200, 2895, 615, {}},
+    {"Option1", 3840, 480, 1215, 495, "Децибеллы"},
+    {"Option2", 2160, 480, 1335, 495, "Вольты"},
+    {"Option3", 360, 480, 1095, 495, "Неперы"},
+    {"Text2", 240, 1920, 2895, 615, {}},
+    {"Text3", 240, 2640, 2895, 615, {}},
+    {"Frame1", 240, 240, 5055, 855, "Вводимая величина"},
+    {"Command1", 4200, 1200, 1095, 1455, "вычислить"},
+    {"Command2", 4200, 2760, 1095, 495, "Очистить"},
+    {"Label1", 120, 3480, 5175, 735, {}},
+    {"Label2", 3240, 1200, 855, 735, "дб"},
+    {"Label3", 3240, 1920, 855, 615, "неп"},
+    {"Label4", 3240, 2640, 615, 615, "В"},
+    {"Shape1", 120, 120, 5295, 3255, {}},
+}};
+
+inline constexpr std::string_view kDesignedWindowCaption =
+    "Вычислитель соответствия(R=600 Ом)         V1.1";
+inline constexpr int kDesignedClientWidth = 5520;
+inline constexpr int kDesignedClientHeight = 4185;
+inline constexpr int kClearedOuterHeight = 4180;
+
+// The information line at start: the reference explanation, then six blanks
+// and the maker's notice.
+inline constexpr std::string_view kDesignedReferenceExplanation =
+    "За абсолютный нулевой уровень в проводной связи принята мощность 1 мвт. Нулевому уровню "
+    "мощности при сопротивлении 600 Ом соответствует напряжение 0,775 В.      ";
+
+// What a screen reader calls each field, then each of the other controls
+// that take the focus.
+inline constexpr std::array<std::pair<std::string_view, std::string_view>, 8> kAccessibleNames = {{
+    {"Text1", "Уровень в децибелах"},
+    {"Text2", "Уровень в неперах"},
+    {"Text3", "Напряжение в вольтах"},
+    {"Option1", "Децибеллы"},
+    {"Option2", "Вольты"},
+    {"Option3", "Неперы"},
+    {"Command1", "вычислить"},
+    {"Command2", "Очистить"},
+}};
+
+}  // namespace level::testing
