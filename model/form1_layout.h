@@ -56,8 +56,8 @@ inline constexpr std::string_view kText2AccessibleName = "Уровень в не
 inline constexpr std::string_view kText3AccessibleName = "Напряжение в вольтах";
 
 // The fields' one further design setting, their 3-D appearance, is off: each
-// field is flat, with a single plain border in the window-text colour, in
-// every binding.
+// field is flat, with a single plain one-pixel border (the system's frame
+// colour on Windows, the window-text colour in Qt), in every binding.
 
 // The window's fonts: one family, 8 points for the window's default font and
 // 24 points for the fields and their unit captions.

@@ -27,7 +27,8 @@ ControlKind KindOf(std::string_view name)
 {
     constexpr DWORD kChild = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
     if (name.starts_with("Text")) {
-        // A flat field with a plain border: the fields' 3-D appearance is off.
+        // A flat field with a plain border: the fields' 3-D appearance is
+        // off.
         return {L"EDIT", kChild | WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL};
     }
     if (name == "Option1") {
@@ -56,6 +57,22 @@ std::string_view CaptionOf(std::string_view name)
     for (const auto& [control, caption] : kCaptions) {
         if (control == name) {
             return caption;
+        }
+    }
+    return {};
+}
+
+// What a screen reader calls a field: Active Accessibility names a field
+// after the label just before it in the z-order.
+std::string_view AccessibleNameOf(std::string_view name)
+{
+    constexpr std::pair<std::string_view, std::string_view> kNames[] = {
+        {"Text1", kText1AccessibleName},
+        {"Text2", kText2AccessibleName},
+        {"Text3", kText3AccessibleName}};
+    for (const auto& [control, accessibleName] : kNames) {
+        if (control == name) {
+            return accessibleName;
         }
     }
     return {};
@@ -180,6 +197,11 @@ LRESULT Form1::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
         case WM_COMMAND:
             OnCommand(LOWORD(wParam), HIWORD(wParam));
             return 0;
+        case WM_ACTIVATE:
+            if (OnActivate(LOWORD(wParam) != WA_INACTIVE)) {
+                return 0;
+            }
+            return DefWindowProcW(window_, message, wParam, lParam);
         case WM_PAINT:
             PaintShape1();
             return 0;
@@ -202,6 +224,17 @@ void Form1::CreateControls(HINSTANCE instance)
         if (placement.name == "Shape1") {
             continue;
         }
+        if (const std::string_view accessibleName = AccessibleNameOf(placement.name);
+            !accessibleName.empty()) {
+            // An empty-sized label, never seen, that names the field next.
+            // It starts a group, so the option group before it ends at
+            // Option3.
+            CreateWindowExW(0, L"STATIC", Widen(accessibleName).c_str(),
+                            WS_CHILD | WS_VISIBLE | WS_GROUP | SS_NOPREFIX,
+                            TwipsToPixels(placement.left),
+                            TwipsToPixels(placement.top), 0, 0, window_, nullptr, instance,
+                            nullptr);
+        }
         const ControlKind kind = KindOf(placement.name);
         const std::wstring caption = Widen(CaptionOf(placement.name));
         controls_[i] = CreateWindowExW(
@@ -212,6 +245,11 @@ void Form1::CreateControls(HINSTANCE instance)
             instance, nullptr);
         HFONT font = UsesLargeFont(placement.name) ? largeFont_ : dialogFont_;
         SendMessageW(controls_[i], WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        if (placement.name.starts_with("Option")) {
+            // An option that merely receives the focus does not select
+            // itself: only a click, a key press on it or the arrow keys do.
+            SendMessageW(controls_[i], BM_SETDONTCLICK, TRUE, 0);
+        }
     }
     // The option buttons are drawn in front of the frame that holds them.
     SetWindowPos(ControlHandle("Frame1"), HWND_BOTTOM, 0, 0, 0, 0,
@@ -248,8 +286,25 @@ void Form1::OnCommand(int id, int code)
 void Form1::Run(void (ConverterModel::*handler)())
 {
     model_.SetFocus(ControlOf(GetFocus()));
-    DispatchEvent([this, handler] { (model_.*handler)(); }, report_);
-    ShowModel();
+    DispatchEvent([this, handler] { (model_.*handler)(); }, [this] { ShowModel(); }, report_);
+}
+
+// The window remembers which control had the focus when it was left, and
+// gives it back when the user returns; true when it did so.
+bool Form1::OnActivate(bool active)
+{
+    if (!active) {
+        if (const Control focus = ControlOf(GetFocus()); focus != Control::None) {
+            model_.SetFocus(focus);
+        }
+        return false;
+    }
+    HWND focus = Widget(model_.Focus());
+    if (focus == nullptr || IsWindowEnabled(focus) == FALSE) {
+        return false;
+    }
+    SetFocus(focus);
+    return true;
 }
 
 void Form1::ShowModel()
@@ -302,13 +357,14 @@ void Form1::ShowLabel1()
 // The model's height is the outer one: the real frame is included.
 void Form1::ShowWindowHeight()
 {
-    if (model_.WindowHeight() == shownHeight_) {
+    if (model_.WindowHeightWrites() == shownHeightWrites_) {
         return;
     }
-    shownHeight_ = model_.WindowHeight();
+    shownHeightWrites_ = model_.WindowHeightWrites();
     RECT outer{};
     GetWindowRect(window_, &outer);
-    SetWindowPos(window_, nullptr, 0, 0, outer.right - outer.left, TwipsToPixels(shownHeight_),
+    SetWindowPos(window_, nullptr, 0, 0, outer.right - outer.left,
+                 TwipsToPixels(model_.WindowHeight()),
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

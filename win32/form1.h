@@ -45,6 +45,7 @@ private:
     void CreateControls(HINSTANCE instance);
     void OnCommand(int id, int code);
     void Run(void (ConverterModel::*handler)());
+    bool OnActivate(bool active);
     void ShowModel();
     void ShowLabel1();
     void ShowWindowHeight();
@@ -61,7 +62,7 @@ private:
     HFONT dialogFont_ = nullptr;
     HFONT largeFont_ = nullptr;
     HFONT label1Font_ = nullptr;
-    int shownHeight_ = kDesignedWindowHeight;
+    int shownHeightWrites_ = 0;
     // Set while the window writes the fields itself, so that only the
     // user's typing reaches the model as typing.
     bool writingFields_ = false;

@@ -7,9 +7,6 @@
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandLine*/,
                     int showCommand)
 {
-    // Laid out for the screen's real DPI, rather than drawn at 96 dpi and
-    // stretched by the system.
-    SetProcessDPIAware();
     level::win32::MessageBoxErrorReport report;
     level::win32::Form1 form(instance, level::ReadSystemRegionalSettings(), report);
     report.SetOwner(form.Handle());
