@@ -144,4 +144,22 @@ INSTANTIATE_TEST_SUITE_P(Images, ExecutableIcon,
                                                       {{15, 7}, kWhite},
                                                       {{1, 1}, kBlack}}}));
 
+// The manifest declares the program DPI aware, so that Windows lets it lay
+// itself out at the screen's real DPI instead of stretching it.
+TEST(ApplicationManifest, DeclaresTheProgramDpiAware)
+{
+    HMODULE module = LoadLibraryExW(ConverterPath().c_str(), nullptr,
+                                    LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    ASSERT_NE(module, nullptr);
+    HRSRC resource = FindResourceW(module, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));
+    ASSERT_NE(resource, nullptr) << "no application manifest";
+    const auto* data = static_cast<const char*>(LockResource(LoadResource(module, resource)));
+    const std::string manifest(data, SizeofResource(module, resource));
+    FreeLibrary(module);
+    const std::size_t element = manifest.find("<dpiAware");
+    ASSERT_NE(element, std::string::npos);
+    EXPECT_EQ(manifest.substr(manifest.find('>', element) + 1, 4), "true");
+    EXPECT_NE(manifest.find("WindowsSettings"), std::string::npos);
+}
+
 }  // namespace

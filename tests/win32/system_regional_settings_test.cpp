@@ -1,0 +1,82 @@
+#include <windows.h>
+
+#include <cstdlib>
+#include <map>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "core/regional_settings.h"
+#include "model/error_report.h"
+#include "model/system_regional_settings.h"
+#include "win32/form1.h"
+#include "win32/utf16.h"
+
+namespace level::win32 {
+namespace {
+
+// CTest runs this program once per locale in LANG; under Wine the Windows
+// user locale follows it where the C library has the locale.
+const RegionalSettings& ExpectedSettings()
+{
+    static const std::map<std::string, RegionalSettings> expected = {
+        {"ru_RU.UTF-8", RegionalSettings::Russian()},
+        {"en_US.UTF-8", RegionalSettings::Point()},
+    };
+    const char* locale = std::getenv("LANG");
+    if (locale == nullptr || !expected.contains(locale)) {
+        ADD_FAILURE() << "LANG names no locale this test knows";
+        static const RegionalSettings none;
+        return none;
+    }
+    return expected.at(locale);
+}
+
+// The texts of a comma locale with the user's decimal separator.
+std::string InUsersNotation(std::string text)
+{
+    for (std::size_t at = text.find(','); at != std::string::npos; at = text.find(',', at + 1)) {
+        text.replace(at, 1, ExpectedSettings().decimalSeparator);
+    }
+    return text;
+}
+
+TEST(SystemRegionalSettings, FollowTheUsersLocale)
+{
+    EXPECT_EQ(ReadSystemRegionalSettings(), ExpectedSettings());
+}
+
+class IgnoringReport final : public ErrorReport {
+public:
+    void Report(int number, std::string_view /*description*/) override
+    {
+        ADD_FAILURE() << "error " << number;
+    }
+};
+
+std::string TextOf(HWND window)
+{
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return Narrow(text);
+}
+
+// The window in the user's own locale: the reference voltage at start, and
+// a voltage typed as the user writes numbers.
+TEST(WindowInTheUsersLocale, StartsAtTheReferenceVoltageAndComputesFromVolts)
+{
+    IgnoringReport report;
+    Form1 form(GetModuleHandleW(nullptr), ReadSystemRegionalSettings(), report);
+    form.Show(SW_SHOWNORMAL);
+    EXPECT_EQ(TextOf(form.ControlHandle("Text3")), InUsersNotation("0,775"));
+    SendMessageW(form.ControlHandle("Option2"), BM_CLICK, 0, 0);
+    SetWindowTextW(form.ControlHandle("Text3"), Widen(InUsersNotation("1,55")).c_str());
+    SendMessageW(form.ControlHandle("Command1"), BM_CLICK, 0, 0);
+    EXPECT_EQ(TextOf(form.ControlHandle("Text1")), InUsersNotation("6,0205"));
+    EXPECT_EQ(TextOf(form.ControlHandle("Text2")), InUsersNotation("0,6924"));
+}
+
+}  // namespace
+}  // namespace level::win32
