@@ -122,13 +122,39 @@ void TakeDigits(Cursor& cursor, std::string& digits)
     }
 }
 
-void TakeIntegerDigits(Cursor& cursor, std::string_view groupSeparator, std::string& digits)
+// Takes the integer part's digits; false when it is grouped in a way people
+// do not write numbers.
+bool TakeIntegerDigits(Cursor& cursor, std::string_view groupSeparator, std::string& digits)
 {
     TakeDigits(cursor, digits);
-    while (!digits.empty() && TakeGroupSeparator(cursor, groupSeparator)) {
-        TakeDigits(cursor, digits);
+    if (digits.empty() || !TakeGroupSeparator(cursor, groupSeparator)) {
+        return true;
     }
+    if (digits.size() > 3 || digits.front() == '0') {
+        return false;
+    }
+    do {
+        const std::size_t before = digits.size();
+        TakeDigits(cursor, digits);
+        if (digits.size() - before != 3) {
+            return false;
+        }
+    } while (TakeGroupSeparator(cursor, groupSeparator));
+    return true;
 }
+
+bool HoldsAnyOf(std::string_view text, std::string_view characters)
+{
+    return text.find_first_of(characters) != std::string_view::npos;
+}
+
+bool HoldsBlank(std::string_view text)
+{
+    return HoldsAnyOf(text, " \t\n\r\v\f") || text.find(kNoBreakSpace) != std::string_view::npos ||
+           text.find(kNarrowNoBreakSpace) != std::string_view::npos;
+}
+
+constexpr std::string_view kDigitsAndSigns = "0123456789+-";
 
 std::optional<std::int64_t> TakeExponent(Cursor& cursor)
 {
@@ -167,7 +193,9 @@ std::optional<NumberText> ScanNumber(std::string_view text, const RegionalSettin
     if (!number.negative) {
         cursor.TakeIf("+");
     }
-    TakeIntegerDigits(cursor, settings.groupSeparator, number.integerDigits);
+    if (!TakeIntegerDigits(cursor, settings.groupSeparator, number.integerDigits)) {
+        return std::nullopt;
+    }
     if (cursor.TakeIf(settings.decimalSeparator)) {
         TakeDigits(cursor, number.fractionDigits);
     }
@@ -185,6 +213,21 @@ std::optional<NumberText> ScanNumber(std::string_view text, const RegionalSettin
         return std::nullopt;
     }
     return number;
+}
+
+RegionalSettings SoundSettings(RegionalSettings settings)
+{
+    std::string& decimal = settings.decimalSeparator;
+    std::string& group = settings.groupSeparator;
+    if (decimal.empty() || HoldsAnyOf(decimal, kDigitsAndSigns) || HoldsAnyOf(decimal, "eE") ||
+        HoldsBlank(decimal)) {
+        decimal = ".";
+    }
+    if (HoldsAnyOf(group, kDigitsAndSigns) || HoldsAnyOf(group, "eE") ||
+        decimal.find(group) != std::string::npos || group.find(decimal) != std::string::npos) {
+        group.clear();
+    }
+    return settings;
 }
 
 }  // namespace level

@@ -28,8 +28,11 @@ struct NumberText {
 //  - white space at either end is ignored: blanks, tabs, line breaks and the
 //    no-break spaces U+00A0 and U+202F;
 //  - then an optional '+' or '-';
-//  - then ASCII digits, among which the group separator may stand, but only
-//    between two digits of the integer part (group sizes are not checked);
+//  - then ASCII digits; a group separator may stand between them only as
+//    people write grouped numbers: one to three digits, not starting with 0,
+//    then groups of exactly three digits, each after one separator
+//    ("12.345.678" in a locale that groups with "."; "0.775" and "7.75" are
+//    no numbers there). An integer part without separators is free;
 //    where the group separator is a blank of any kind (Russian locales use
 //    U+00A0 or U+202F), an ordinary blank and both no-break spaces all count
 //    as group separators, since a user types whichever is at hand;
@@ -39,5 +42,15 @@ struct NumberText {
 // Anything else gives no value.
 [[nodiscard]] std::optional<NumberText> ScanNumber(std::string_view text,
                                                    const RegionalSettings& settings);
+
+// The user's separators made sound, so that every text the converter writes
+// reads back to the value it was written from. Every real locale passes as
+// it is; settings a user typed in that could not work give way:
+//  - a decimal separator that is empty or holds a digit, a sign, an exponent
+//    letter (e, E) or white space becomes ".";
+//  - a group separator that holds a digit, a sign or an exponent letter, or
+//    that holds or is held by the decimal separator (the two equal, say),
+//    is dropped: the numbers are then read without grouping.
+[[nodiscard]] RegionalSettings SoundSettings(RegionalSettings settings);
 
 }  // namespace level

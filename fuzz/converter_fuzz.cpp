@@ -9,9 +9,11 @@
 #include <cstdlib>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "core/conversion_error.h"
 #include "core/level_recipes.h"
+#include "core/number_syntax.h"
 #include "core/numeric_text.h"
 
 namespace {
@@ -21,20 +23,34 @@ using level::Currency;
 using level::LevelFields;
 using level::RegionalSettings;
 
-// Separators that real locales use; a decimal separator is never empty or a
-// blank, and never the same as the group separator.
+// Separators that real locales use.
 constexpr std::array<std::string_view, 4> kDecimalSeparators = {",", ".", "\u066B", "'"};
 constexpr std::array<std::string_view, 7> kGroupSeparators = {".", ",",      "\u00A0", "\u202F",
                                                               " ", "\u066C", ""};
 
-RegionalSettings ChooseSettings(std::uint8_t selector)
+// The separators come first in the input. A first byte below 128 picks a
+// pair of real locales' separators; from 128 on, its low bits give the
+// lengths of a decimal and a group symbol of arbitrary bytes that follow, as
+// a user may type them. Either way they pass the same rule as the user's
+// settings do, and the input is shortened by what they took.
+RegionalSettings ChooseSettings(std::string_view& input)
 {
-    const auto decimal = kDecimalSeparators[selector % kDecimalSeparators.size()];
-    auto group = kGroupSeparators[(selector / kDecimalSeparators.size()) % kGroupSeparators.size()];
-    if (group == decimal) {
-        group = "";
+    const auto selector = static_cast<std::uint8_t>(input.front());
+    input.remove_prefix(1);
+    if (selector < 128) {
+        const auto decimal = kDecimalSeparators[selector % kDecimalSeparators.size()];
+        const auto group =
+            kGroupSeparators[(selector / kDecimalSeparators.size()) % kGroupSeparators.size()];
+        return level::SoundSettings({std::string(decimal), std::string(group)});
     }
-    return {std::string(decimal), std::string(group)};
+    auto take = [&input](std::size_t length) {
+        const std::string_view taken = input.substr(0, length);
+        input.remove_prefix(taken.size());
+        return std::string(taken);
+    };
+    std::string decimal = take(selector & 3U);
+    std::string group = take((selector >> 2U) & 3U);
+    return level::SoundSettings({std::move(decimal), std::move(group)});
 }
 
 void Require(bool condition)
@@ -95,8 +111,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size == 0) {
         return 0;
     }
-    const RegionalSettings settings = ChooseSettings(data[0]);
-    const std::string text(reinterpret_cast<const char*>(data + 1), size - 1);
+    std::string_view input(reinterpret_cast<const char*>(data), size);
+    const RegionalSettings settings = ChooseSettings(input);
+    const std::string text(input);
 #ifdef LEVEL_FUZZ_CANARY
     // A crash planted on one seed input, so that CI sees the fuzz run fail.
     Require(text != "310");

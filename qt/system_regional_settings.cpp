@@ -1,5 +1,6 @@
 #include <QLocale>
 
+#include "core/number_syntax.h"
 #include "model/system_regional_settings.h"
 
 namespace level {
@@ -7,7 +8,8 @@ namespace level {
 RegionalSettings ReadSystemRegionalSettings()
 {
     const QLocale locale = QLocale::system();
-    return {locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString()};
+    return SoundSettings(
+        {locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString()});
 }
 
 }  // namespace level

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "core/number_syntax.h"
 #include "model/system_regional_settings.h"
 #include "win32/utf16.h"
 
@@ -24,7 +25,10 @@ std::string UserLocaleText(LCTYPE item, const char* fallback)
 // The separators of the user's default locale in the Windows settings.
 RegionalSettings ReadSystemRegionalSettings()
 {
-    return {UserLocaleText(LOCALE_SDECIMAL, "."), UserLocaleText(LOCALE_STHOUSAND, "")};
+    // Windows lets users type their own symbols; those that could not work
+    // give way to sound ones.
+    return SoundSettings(
+        {UserLocaleText(LOCALE_SDECIMAL, "."), UserLocaleText(LOCALE_STHOUSAND, "")});
 }
 
 }  // namespace level

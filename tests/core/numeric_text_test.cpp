@@ -48,10 +48,8 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{"5,", kComma, 5.0}, ParseCase{",5", kComma, 0.5},
         ParseCase{"1e3", kComma, 1000.0}, ParseCase{"1,5E-2", kComma, 0.015},
         ParseCase{"1,5e+2", kComma, 150.0}, ParseCase{"1.000,5", kComma, 1000.5},
-        ParseCase{"1.0.0", kComma, 100.0}, ParseCase{"007", kComma, 7.0},
-        // The built-in texts assume a decimal comma; with a decimal point the
-        // comma groups digits.
-        ParseCase{"0,775", kPoint, 775.0}, ParseCase{"1,000.5", kPoint, 1000.5},
+        ParseCase{"007", kComma, 7.0}, ParseCase{"12.345.678", kComma, 12345678.0},
+        ParseCase{"1234567", kComma, 1234567.0}, ParseCase{"1,000.5", kPoint, 1000.5},
         ParseCase{"0.775", kPoint, 0.775},
         // Russian locales group with a no-break space; a plain blank and the
         // narrow no-break space are taken as the same.
@@ -99,6 +97,12 @@ INSTANTIATE_TEST_SUITE_P(
         RejectCase{",1", kPoint, kMismatch}, RejectCase{"1,,000", kPoint, kMismatch},
         RejectCase{"1,000,", kPoint, kMismatch}, RejectCase{"1.5,5", kPoint, kMismatch},
         RejectCase{"1\n2", kComma, kMismatch}, RejectCase{"\xFF\xFE", kComma, kMismatch},
+        // Grouped only as people write numbers: the point/comma trap of a
+        // value typed in the other locale's notation is a type mismatch.
+        RejectCase{"0.775", kComma, kMismatch}, RejectCase{"7.75", kComma, kMismatch},
+        RejectCase{"1.0.0", kComma, kMismatch}, RejectCase{"1234.567", kComma, kMismatch},
+        RejectCase{"1.2345", kComma, kMismatch}, RejectCase{"01.000", kComma, kMismatch},
+        RejectCase{"0,775", kPoint, kMismatch}, RejectCase{"1 00", kRussian, kMismatch},
         RejectCase{"1e309", kComma, kOverflow}, RejectCase{"-1e309", kComma, kOverflow},
         RejectCase{"1,8e308", kComma, kOverflow},
         RejectCase{"1e99999999999999999999", kComma, kOverflow}));
