@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "core/conversion_error.h"
 #include "core/numeric_text.h"
 #include "model/converter_model.h"
 
@@ -41,6 +42,32 @@ void BM_ComputeFromVolts(benchmark::State& state)
     Compute(state, &ConverterModel::Option2_Click, Control::Text3, "1,55");
 }
 
+// A compute on the longest text a field takes (32 767 characters), as a
+// paste may leave it: a run of digits, which overflows, and a page of
+// letters, which is no number. Both end in the error the user is shown.
+void ComputeOnAFullField(benchmark::State& state, char filler)
+{
+    ConverterModel model(RegionalSettings::Comma());
+    model.Form_Load();
+    model.Option1_Click();
+    model.SetFieldText(Control::Text1, std::string(32767, filler));
+    for (auto _ : state) {
+        try {
+            model.Command1_Click();
+        } catch (const level::ConversionError& error) {
+            benchmark::DoNotOptimize(error.number());
+        }
+    }
+}
+void BM_ComputeOnAFieldOfDigits(benchmark::State& state)
+{
+    ComputeOnAFullField(state, '9');
+}
+void BM_ComputeOnAFieldOfLetters(benchmark::State& state)
+{
+    ComputeOnAFullField(state, 'x');
+}
+
 void BM_ParseDouble(benchmark::State& state)
 {
     const RegionalSettings settings = RegionalSettings::Comma();
@@ -70,6 +97,8 @@ void BM_StrtodFloor(benchmark::State& state)
 BENCHMARK(BM_ComputeFromDecibels);
 BENCHMARK(BM_ComputeFromNepers);
 BENCHMARK(BM_ComputeFromVolts);
+BENCHMARK(BM_ComputeOnAFieldOfDigits);
+BENCHMARK(BM_ComputeOnAFieldOfLetters);
 BENCHMARK(BM_ParseDouble);
 BENCHMARK(BM_FormatCurrency);
 BENCHMARK(BM_StrtodFloor);

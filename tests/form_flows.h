@@ -65,4 +65,40 @@ inline const std::vector<FormFlow>& FormFlows()
     return flows;
 }
 
+// Text pasted into the decibel field over its whole text, then a compute:
+// the three fields and the error numbers reported, in a comma locale. The
+// field may hold less than was pasted (each toolkit limits a field's text),
+// but every paste ends in a value or a numbered error, and a failed compute
+// changes no other field.
+struct PasteCase {
+    const char* name;
+    std::string pasted;
+    std::vector<std::string> otherTexts;  // Text2 and Text3 afterwards
+    std::vector<int> errors;
+};
+
+inline const std::vector<PasteCase>& PasteCases()
+{
+    static const std::vector<PasteCase> cases = [] {
+        std::string page;
+        for (int line = 0; line < 60; ++line) {
+            page += "За абсолютный нулевой уровень в проводной связи принята мощность 1 мвт.\r\n";
+        }
+        return std::vector<PasteCase>{
+            {"APageOfText", page, {"0", "0,775"}, {13}},
+            {"AMegabyteOfDigits", std::string(1 << 20, '1'), {"0", "0,775"}, {6}},
+            {"TheLongestFieldOfDigits", std::string(32767, '9'), {"0", "0,775"}, {6}},
+            {"ATrailingLineBreak", "12,5\r\n", {"1,4391", "3,2681"}, {}},
+            {"ControlCharacters",
+             "1\x01\x02"
+             "2",
+             {"0", "0,775"},
+             {13}},
+            {"ARightToLeftMark", "\u200F10", {"0", "0,775"}, {13}},
+            {"AByteOrderMark", " \uFEFF10", {"0", "0,775"}, {13}},
+        };
+    }();
+    return cases;
+}
+
 }  // namespace level::testing

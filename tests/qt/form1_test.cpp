@@ -1,5 +1,6 @@
 #include <QAccessible>
 #include <QApplication>
+#include <QClipboard>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QGroupBox>
@@ -353,6 +354,33 @@ TEST_F(Form1Test, ShowsTheWrittenFieldsBeforeTheReport)
     EXPECT_EQ(report_.numbers, (std::vector<int>{6}));
     EXPECT_EQ(report_.shownAtReport, (std::vector<QString>{"310", "35,6896", "0,775"}));
 }
+
+class Form1Paste : public Form1Test, public ::testing::WithParamInterface<testing::PasteCase> {};
+
+// A paste ends in a value or a numbered error, and the window goes on.
+TEST_P(Form1Paste, EndsInAValueOrANumberedErrorAndTheWindowGoesOn)
+{
+    const testing::PasteCase& paste = GetParam();
+    Click("Option1");
+    auto* text1 = Find<QLineEdit>("Text1");
+    QApplication::clipboard()->setText(QString::fromStdString(paste.pasted));
+    text1->selectAll();
+    QTest::keyClick(text1, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_FALSE(text1->text().isEmpty());
+    EXPECT_EQ(form_->model().FieldText(Control::Text1), text1->text().toStdString());
+    Click("Command1");
+    EXPECT_EQ(Texts()[1].toStdString(), paste.otherTexts[0]);
+    EXPECT_EQ(Texts()[2].toStdString(), paste.otherTexts[1]);
+    EXPECT_EQ(report_.numbers, paste.errors);
+
+    Type("Text1", "1");
+    Click("Command1");
+    EXPECT_EQ(Texts(), (std::vector<QString>{"1", "0,1151", "0,8696"}));
+    EXPECT_EQ(report_.numbers, paste.errors);
+}
+
+INSTANTIATE_TEST_SUITE_P(Pastes, Form1Paste, ::testing::ValuesIn(testing::PasteCases()),
+                         testing::FlowName());
 
 TEST_F(Form1Test, CarriesBothImagesOfTheIcon)
 {

@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include <algorithm>
 #include <array>
 #include <functional>
 #include <memory>
@@ -180,7 +181,8 @@ TEST_F(Form1Win32Test, EveryCaptionFitsItsControl)
         }
         HWND handle = Handle(name.c_str());
         HDC dc = GetDC(handle);
-        HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(handle, WM_GETFONT, 0, 0)));
+        HGDIOBJ old =
+            SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(handle, WM_GETFONT, 0, 0)));
         const std::wstring caption = Widen(control.caption);
         SIZE extent{};
         GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &extent);
@@ -386,6 +388,51 @@ TEST_F(Form1Win32Test, TheOptionsAreOneGroupThatTabbingDoesNotSelect)
     }
     EXPECT_TRUE(report_.numbers.empty());
 }
+
+// Puts text on the clipboard as the user's copy would.
+void CopyToClipboard(HWND owner, const std::string& text)
+{
+    const std::wstring wide = Widen(text);
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (wide.size() + 1) * sizeof(wchar_t));
+    auto* buffer = static_cast<wchar_t*>(GlobalLock(memory));
+    std::copy(wide.begin(), wide.end(), buffer);
+    buffer[wide.size()] = L'\0';
+    GlobalUnlock(memory);
+    ASSERT_TRUE(OpenClipboard(owner));
+    EmptyClipboard();
+    SetClipboardData(CF_UNICODETEXT, memory);
+    CloseClipboard();
+}
+
+class Form1Win32Paste : public Form1Win32Test,
+                        public ::testing::WithParamInterface<testing::PasteCase> {};
+
+// A paste ends in a value or a numbered error, and the window goes on; the
+// field keeps no more than its own text limit.
+TEST_P(Form1Win32Paste, EndsInAValueOrANumberedErrorAndTheWindowGoesOn)
+{
+    const testing::PasteCase& paste = GetParam();
+    Click("Option1");
+    HWND text1 = Handle("Text1");
+    CopyToClipboard(form_->Handle(), paste.pasted);
+    SendMessageW(text1, EM_SETSEL, 0, -1);
+    SendMessageW(text1, WM_PASTE, 0, 0);
+    EXPECT_FALSE(TextOf(text1).empty());
+    EXPECT_LE(GetWindowTextLengthW(text1),
+              static_cast<int>(SendMessageW(text1, EM_GETLIMITTEXT, 0, 0)));
+    Click("Command1");
+    EXPECT_EQ(Texts()[1], paste.otherTexts[0]);
+    EXPECT_EQ(Texts()[2], paste.otherTexts[1]);
+    EXPECT_EQ(report_.numbers, paste.errors);
+
+    Type("Text1", "1");
+    Click("Command1");
+    EXPECT_EQ(Texts(), (std::vector<std::string>{"1", "0,1151", "0,8696"}));
+    EXPECT_EQ(report_.numbers, paste.errors);
+}
+
+INSTANTIATE_TEST_SUITE_P(Pastes, Form1Win32Paste, ::testing::ValuesIn(testing::PasteCases()),
+                         testing::FlowName());
 
 }  // namespace
 }  // namespace level::win32
