@@ -5,15 +5,16 @@
 #include <utility>
 
 #include "core/numeric_text.h"
+#include "model/distributor.h"
 
 namespace level {
 
 const char* const kReferenceExplanation =
     "За абсолютный нулевой уровень в проводной связи принята мощность 1 мвт. "
     "Нулевому уровню мощности при сопротивлении 600 Ом соответствует напряжение 0,775 В."
-    "      © Авторы, 2026";
+    "      " LEVEL_MAKER_NOTICE;
 const char* const kChooseOptionPrompt = "  Выбери: неперы, вольты или децибелы ! ! !";
-const char* const kContactLine = "  Предложения и пожелания по адресу: linecalc@example.org";
+const char* const kContactLine = "  Предложения и пожелания по адресу: " LEVEL_CONTACT_EMAIL;
 
 namespace {
 
