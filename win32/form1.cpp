@@ -231,9 +231,8 @@ void Form1::CreateControls(HINSTANCE instance)
             // Option3.
             CreateWindowExW(0, L"STATIC", Widen(accessibleName).c_str(),
                             WS_CHILD | WS_VISIBLE | WS_GROUP | SS_NOPREFIX,
-                            TwipsToPixels(placement.left),
-                            TwipsToPixels(placement.top), 0, 0, window_, nullptr, instance,
-                            nullptr);
+                            TwipsToPixels(placement.left), TwipsToPixels(placement.top), 0, 0,
+                            window_, nullptr, instance, nullptr);
         }
         const ControlKind kind = KindOf(placement.name);
         const std::wstring caption = Widen(CaptionOf(placement.name));
@@ -364,8 +363,7 @@ void Form1::ShowWindowHeight()
     RECT outer{};
     GetWindowRect(window_, &outer);
     SetWindowPos(window_, nullptr, 0, 0, outer.right - outer.left,
-                 TwipsToPixels(model_.WindowHeight()),
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+                 TwipsToPixels(model_.WindowHeight()), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Form1::PaintShape1()
