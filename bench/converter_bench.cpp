@@ -1,8 +1,9 @@
-// Speed of a whole compute and of the text conversions, with std::strtod of
-// the same text in the same run as the floor.
+// Speed of a whole compute and of the text conversions, with std::strtod and
+// std::from_chars of the same text in the same run as the floors.
 
 #include <benchmark/benchmark.h>
 
+#include <charconv>
 #include <cstdlib>
 #include <string>
 
@@ -94,6 +95,16 @@ void BM_StrtodFloor(benchmark::State& state)
     }
 }
 
+void BM_FromCharsFloor(benchmark::State& state)
+{
+    const std::string text = "2.4508";
+    for (auto _ : state) {
+        double value = 0.0;
+        std::from_chars(text.data(), text.data() + text.size(), value);
+        benchmark::DoNotOptimize(value);
+    }
+}
+
 BENCHMARK(BM_ComputeFromDecibels);
 BENCHMARK(BM_ComputeFromNepers);
 BENCHMARK(BM_ComputeFromVolts);
@@ -102,6 +113,7 @@ BENCHMARK(BM_ComputeOnAFieldOfLetters);
 BENCHMARK(BM_ParseDouble);
 BENCHMARK(BM_FormatCurrency);
 BENCHMARK(BM_StrtodFloor);
+BENCHMARK(BM_FromCharsFloor);
 
 }  // namespace
 

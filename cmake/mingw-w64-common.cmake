@@ -1,5 +1,6 @@
 # What both MinGW-w64 toolchains share; each names its target triplet in
-# MINGW_TRIPLET before including this file.
+# MINGW_TRIPLET, and any processor flags in MINGW_ARCH_FLAGS, before
+# including this file.
 set(CMAKE_SYSTEM_NAME Windows)
 
 set(CMAKE_C_COMPILER ${MINGW_TRIPLET}-gcc-posix)
@@ -14,5 +15,5 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 # One executable that needs no DLL beyond Windows' own. Each function and
 # datum in a section of its own, so that the linker drops what the program
 # never calls from the static libraries.
-set(CMAKE_CXX_FLAGS_INIT "-ffunction-sections -fdata-sections")
+set(CMAKE_CXX_FLAGS_INIT "${MINGW_ARCH_FLAGS} -ffunction-sections -fdata-sections")
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++ -Wl,--gc-sections")

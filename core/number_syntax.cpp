@@ -175,16 +175,6 @@ std::optional<std::int64_t> TakeExponent(Cursor& cursor)
 
 }  // namespace
 
-std::int64_t NumberText::Magnitude() const
-{
-    const auto firstInteger = integerDigits.find_first_not_of('0');
-    if (firstInteger != std::string::npos) {
-        return static_cast<std::int64_t>(integerDigits.size() - firstInteger) + exponent;
-    }
-    const auto firstFraction = fractionDigits.find_first_not_of('0');
-    return exponent - static_cast<std::int64_t>(firstFraction);
-}
-
 std::optional<NumberText> ScanNumber(std::string_view text, const RegionalSettings& settings)
 {
     Cursor cursor(Trim(text));

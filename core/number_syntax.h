@@ -18,10 +18,6 @@ struct NumberText {
     std::int64_t exponent = 0;   // saturated at +-kExponentLimit
 
     static constexpr std::int64_t kExponentLimit = 1'000'000'000;
-
-    // The power of ten just above the first significant digit, so that the
-    // value lies in [0.1, 1) times ten to this power. Meaningless for zero.
-    [[nodiscard]] std::int64_t Magnitude() const;
 };
 
 // Takes a number text apart under the user's separators. The accepted form:

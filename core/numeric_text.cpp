@@ -1,5 +1,7 @@
 #include "numeric_text.h"
 
+#include <fast_float.h>
+
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -26,8 +28,8 @@ NumberText ScanOrThrow(std::string_view text, const RegionalSettings& settings)
     return *std::move(number);
 }
 
-// The number in the plain ASCII form std::from_chars reads. Short numbers
-// stay within the string's own buffer, so reading them allocates nothing.
+// The number in the plain ASCII form fast_float reads. Short numbers stay
+// within the string's own buffer, so reading them allocates nothing.
 std::string ToChars(const NumberText& number)
 {
     std::string chars;
@@ -48,6 +50,21 @@ std::string ToChars(const NumberText& number)
         chars.append(exponent.data(), end);
     }
     return chars;
+}
+
+// The nearest double to a decimal text in plain ASCII form. fast_float is
+// compiled with the build's own flags, so the result is the same on every
+// build; a library's precompiled strtod or from_chars may have been built
+// for the x87 and round twice. An infinite result means the value lies
+// beyond the double range.
+double NearestDouble(std::string_view chars)
+{
+    double value = 0.0;
+    const auto result = fast_float::from_chars(chars.data(), chars.data() + chars.size(), value);
+    if (result.ptr != chars.data() + chars.size()) {
+        throw ConversionError(ErrorKind::TypeMismatch);
+    }
+    return value;
 }
 
 // Whether the digits after the kept ones are more than, exactly or less than
@@ -110,19 +127,9 @@ std::optional<std::uint64_t> ScaledMagnitude(const NumberText& number)
 double ParseDouble(std::string_view text, const RegionalSettings& settings)
 {
     const NumberText number = ScanOrThrow(text, settings);
-    const std::string chars = ToChars(number);
-    double value = 0.0;
-    const auto [end, error] = std::from_chars(chars.data(), chars.data() + chars.size(), value);
-    if (error == std::errc::result_out_of_range) {
-        // from_chars reports both ends of the range alike; only the far end
-        // is an error, the near end is a zero.
-        if (number.Magnitude() > 0) {
-            throw ConversionError(ErrorKind::Overflow);
-        }
-        return number.negative ? -0.0 : 0.0;
-    }
-    if (error != std::errc{} || end != chars.data() + chars.size()) {
-        throw ConversionError(ErrorKind::TypeMismatch);
+    const double value = NearestDouble(ToChars(number));
+    if (std::isinf(value)) {
+        throw ConversionError(ErrorKind::Overflow);
     }
     return value;
 }
@@ -150,16 +157,14 @@ double CurrencyToDouble(Currency amount)
         // the nearest double.
         return static_cast<double>(amount.units) / static_cast<double>(Currency::kScale);
     }
-    // Beyond 2^53 the integer itself would round first; let from_chars round
-    // the decimal value once instead.
-    char buffer[32];
-    auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer - 3, amount.units);
+    // Beyond 2^53 the integer itself would round first; round the decimal
+    // value once instead.
+    std::array<char, 32> buffer{};
+    char* end = std::to_chars(buffer.data(), buffer.data() + buffer.size() - 3, amount.units).ptr;
     *end++ = 'e';
     *end++ = '-';
     *end++ = static_cast<char>('0' + kCurrencyDecimals);
-    double value = 0.0;
-    std::from_chars(buffer, end, value);
-    return value;
+    return NearestDouble(std::string_view(buffer.data(), static_cast<std::size_t>(end - buffer.data())));
 }
 
 Currency RoundToCurrency(double value)

@@ -122,6 +122,23 @@ INSTANTIATE_TEST_SUITE_P(
         RecipeCase{Entered::Volts, "1,7e308", {"0", "0", "1,7e308"}, kOverflow},
         RecipeCase{Entered::Volts, "", {"0", "0", ""}, kMismatch}));
 
+// Results a build that rounds twice (an x87 register of 64 bits, then a
+// double of 53) gets wrong in the last digit: every product and quotient
+// must be rounded once, to double. In the neper rows n × 8,686 is an exact
+// decimal tie at the fifth decimal.
+INSTANTIATE_TEST_SUITE_P(
+    RoundedOnceToDouble, RecipeRun,
+    ::testing::Values(
+        RecipeCase{Entered::Nepers, "-473,425", {"-4112,1695", "-473,425", "0"}, {}},
+        RecipeCase{Entered::Nepers, "473,425", {"4112,1695", "473,425", "0,775"}, kOverflow},
+        RecipeCase{Entered::Nepers, "534,075", {"4638,9755", "534,075", "0,775"}, kOverflow},
+        RecipeCase{Entered::Nepers, "-534,075", {"-4638,9755", "-534,075", "0"}, {}},
+        RecipeCase{Entered::Volts,
+                   "3,4116395824028125E15",
+                   {"312,87", "35,98", "3,4116395824028125E15"},
+                   {}},
+        RecipeCase{Entered::Decibels, "232,31", {"232,31", "26,7453", "319743483765,4587"}, {}}));
+
 TEST(Recipes, TakeTheUsersDecimalSeparator)
 {
     LevelFields fields{"10", "0", "0.775"};

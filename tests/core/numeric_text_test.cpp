@@ -3,6 +3,7 @@
 #include <limits>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -28,6 +29,11 @@ struct ParseCase {
     RegionalSettings settings;
     double expected;
 };
+
+void PrintTo(const ParseCase& c, std::ostream* out)
+{
+    *out << '"' << c.text << '"';
+}
 
 class ParseDoubleReads : public ::testing::TestWithParam<ParseCase> {};
 
@@ -62,6 +68,30 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{"0e99999999999999999999", kComma, 0.0},
         ParseCase{"1,7976931348623157e308", kComma, std::numeric_limits<double>::max()},
         ParseCase{"0,1e309", kComma, 1e308}, ParseCase{"10000e-4", kComma, 1.0}));
+
+// The nearest double wherever the digits fall: whatever the processor's
+// floating-point mode, and whatever a precompiled library was built for.
+INSTANTIATE_TEST_SUITE_P(Nearest, ParseDoubleReads,
+                         ::testing::Values(
+                             // Large and small exponents.
+                             ParseCase{"1,428932695e27", kComma, 0x1.277f112736f0fp+90},
+                             ParseCase{"1e23", kComma, 0x1.52d02c7e14af6p+76},
+                             ParseCase{"8,988465674311579e307", kComma, 0x1.fffffffffffffp+1022},
+                             ParseCase{"1e-300", kComma, 0x1.56e1fc2f8f359p-997},
+                             // Halfway between two doubles: to the even one; a trace above
+                             // half: up.
+                             ParseCase{"9007199254740993", kComma, 0x1.0000000000000p+53},
+                             ParseCase{"9007199254740995", kComma, 0x1.0000000000002p+53},
+                             ParseCase{"9007199254740993,0000000001", kComma,
+                                       0x1.0000000000001p+53},
+                             // Subnormals: the largest, and either side of half the smallest.
+                             ParseCase{"2,2250738585072011e-308", kComma, 0x0.fffffffffffffp-1022},
+                             ParseCase{"2,2250738585072014e-308", kComma, 0x1p-1022},
+                             ParseCase{"2,4703282292062327e-324", kComma, 0.0},
+                             ParseCase{"2,4703282292062328e-324", kComma, 0x0.0000000000001p-1022},
+                             // The largest finite double, written just below the point where
+                             // the value would round to infinity.
+                             ParseCase{"1,7976931348623158e308", kComma, 0x1.fffffffffffffp+1023}));
 
 struct RejectCase {
     const char* text;
@@ -105,6 +135,8 @@ INSTANTIATE_TEST_SUITE_P(
         RejectCase{"0,775", kPoint, kMismatch}, RejectCase{"1 00", kRussian, kMismatch},
         RejectCase{"1e309", kComma, kOverflow}, RejectCase{"-1e309", kComma, kOverflow},
         RejectCase{"1,8e308", kComma, kOverflow},
+        // One step past the largest finite double: it rounds to infinity.
+        RejectCase{"1,7976931348623159e308", kComma, kOverflow},
         RejectCase{"1e99999999999999999999", kComma, kOverflow}));
 
 TEST(ParseDouble, ReadsAHugeRunOfDigitsExactly)
@@ -178,13 +210,13 @@ INSTANTIATE_TEST_SUITE_P(Rounding, RoundToCurrencyGives,
 // Ties are settled on the scaled floating-point product, to even.
 TEST(RoundToCurrency, RoundsTiesOfTheScaledProductToEven)
 {
-    for (const double tie : {12344.5, 12345.5, 0.5, -2.5, -3.5, 6.5}) {
+    const std::pair<double, std::int64_t> ties[] = {
+        {12344.5, 12344}, {12345.5, 12346}, {0.5, 0}, {7.5, 8}, {-2.5, -2}, {-3.5, -4}, {6.5, 6}};
+    for (const auto& [tie, units] : ties) {
         const double value = tie / 10000.0;
         ASSERT_EQ(value * 10000.0, tie) << "not a tie once scaled: " << tie;
-        EXPECT_EQ(RoundToCurrency(value).units, static_cast<std::int64_t>(std::nearbyint(tie)));
+        EXPECT_EQ(RoundToCurrency(value).units, units) << tie;
     }
-    EXPECT_EQ(RoundToCurrency(12344.5 / 10000.0).units, 12344);
-    EXPECT_EQ(RoundToCurrency(12345.5 / 10000.0).units, 12346);
 }
 
 TEST(RoundToCurrency, OverflowsOutsideTheRange)
