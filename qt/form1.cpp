@@ -6,11 +6,14 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShowEvent>
+#include <algorithm>
+#include <array>
 #include <initializer_list>
 #include <utility>
 
@@ -112,9 +115,11 @@ void Form1::CreateControls()
     text3_ = Make<QLineEdit>(this, "Text3");
     for (QLineEdit* field : {text1_, text2_, text3_}) {
         field->setFont(large);
-        // Flat, with a plain border in the window-text colour.
-        field->setStyleSheet(
-            QStringLiteral("QLineEdit { border: 1px solid palette(window-text); }"));
+        // Flat, with a plain border in the window-text colour; greyed on
+        // the window's own colour while disabled.
+        field->setStyleSheet(QStringLiteral(
+            "QLineEdit { border: 1px solid palette(window-text); }"
+            "QLineEdit:disabled { background: palette(window); }"));
     }
     text1_->setAccessibleName(ToQString(kText1AccessibleName));
     text2_->setAccessibleName(ToQString(kText2AccessibleName));
@@ -125,6 +130,7 @@ void Form1::CreateControls()
     options_ = new QButtonGroup(this);
     for (QRadioButton* option : {option1_, option2_, option3_}) {
         options_->addButton(option);
+        option->installEventFilter(this);
     }
     command1_ = Make<QPushButton>(this, "Command1", ToQString(kCommand1Caption));
     command2_ = Make<QPushButton>(this, "Command2", ToQString(kCommand2Caption));
@@ -229,22 +235,65 @@ void Form1::ShowModel()
     label1_->setText(QString::fromStdString(model_.Label1Caption()));
 
     ShowWindowHeight();
-    if (QWidget* focus = Widget(model_.Focus()); focus != nullptr && isVisible()) {
-        focus->setFocus(Qt::OtherFocusReason);
+    ShowFocus();
+}
+
+// A handler that moves the focus to a field selects the field's whole text,
+// so that what the user types next replaces it.
+void Form1::ShowFocus()
+{
+    QWidget* focus = Widget(model_.Focus());
+    if (focus == nullptr || !isVisible() || focus == QApplication::focusWidget()) {
+        return;
+    }
+    focus->setFocus(Qt::OtherFocusReason);
+    if (auto* field = qobject_cast<QLineEdit*>(focus)) {
+        field->selectAll();
     }
 }
 
-// The model's height is the outer one, frame included: the frame the window
-// system draws where it draws one, else the designed frame.
+// The model's height is the outer one, applied as the designed frame would
+// take it: whatever frame the window system draws, the client area keeps
+// the designed share of it.
 void Form1::ShowWindowHeight()
 {
     if (model_.WindowHeightWrites() == shownHeightWrites_) {
         return;
     }
     shownHeightWrites_ = model_.WindowHeightWrites();
-    const int drawnFrame = frameGeometry().height() - geometry().height();
-    const int frame = drawnFrame > 0 ? drawnFrame : TwipsToPixels(kDesignedFrameHeight);
-    resize(width(), TwipsToPixels(model_.WindowHeight()) - frame);
+    resize(width(), TwipsToPixels(model_.WindowHeight() - kDesignedFrameHeight));
+}
+
+// The arrow keys move through the option group in tab order, wrapping
+// within it, as the Windows dialog manager does: each option reached is
+// clicked, and its handler puts the focus in its field.
+bool Form1::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress) {
+        return QWidget::eventFilter(watched, event);
+    }
+    const std::array<QRadioButton*, 3> group = {option1_, option2_, option3_};
+    const auto* current = std::find(group.begin(), group.end(), watched);
+    if (current == group.end()) {
+        return QWidget::eventFilter(watched, event);
+    }
+    int step = 0;
+    switch (static_cast<QKeyEvent*>(event)->key()) {
+        case Qt::Key_Down:
+        case Qt::Key_Right:
+            step = 1;
+            break;
+        case Qt::Key_Up:
+        case Qt::Key_Left:
+            step = 2;  // one back, within three
+            break;
+        default:
+            return QWidget::eventFilter(watched, event);
+    }
+    QRadioButton* next = group.at(static_cast<std::size_t>((current - group.begin() + step) % 3));
+    next->setFocus(Qt::TabFocusReason);
+    next->click();
+    return true;
 }
 
 void Form1::showEvent(QShowEvent* event)

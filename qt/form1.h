@@ -34,6 +34,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void CreateControls();
@@ -42,6 +43,7 @@ private:
     void Run(void (ConverterModel::*handler)());
     void ShowModel();
     void ShowWindowHeight();
+    void ShowFocus();
     void FollowFocus(QWidget* now);
     [[nodiscard]] QLineEdit* Field(Control field) const;
     [[nodiscard]] QWidget* Widget(Control control) const;

@@ -100,10 +100,14 @@ void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure)
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = kWindowClass;
+    // At the sizes the system draws icons at, so that Windows picks the best
+    // of the two images for the screen's DPI and scales from it.
     windowClass.hIcon = static_cast<HICON>(
-        LoadImageW(instance, MAKEINTRESOURCEW(kIconResource), IMAGE_ICON, 32, 32, 0));
+        LoadImageW(instance, MAKEINTRESOURCEW(kIconResource), IMAGE_ICON,
+                   GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), 0));
     windowClass.hIconSm = static_cast<HICON>(
-        LoadImageW(instance, MAKEINTRESOURCEW(kIconResource), IMAGE_ICON, 16, 16, 0));
+        LoadImageW(instance, MAKEINTRESOURCEW(kIconResource), IMAGE_ICON,
+                   GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
     RegisterClassExW(&windowClass);  // fails harmlessly when already registered
 }
 
@@ -269,6 +273,13 @@ void Form1::OnCommand(int id, int code)
     if (code != BN_CLICKED) {
         return;
     }
+    if (name.starts_with("Option") &&
+        SendMessageW(controls_[index], BM_GETCHECK, 0, 0) != BST_CHECKED) {
+        // A real click checks an option before it notifies; a notification
+        // from an unchecked one (a radio button that merely got the focus)
+        // is no click.
+        return;
+    }
     constexpr std::pair<std::string_view, void (ConverterModel::*)()> kHandlers[] = {
         {"Option1", &ConverterModel::Option1_Click},
         {"Option2", &ConverterModel::Option2_Click},
@@ -332,9 +343,20 @@ void Form1::ShowModel()
     }
     ShowLabel1();
     ShowWindowHeight();
+    ShowFocus();
+}
+
+// A handler that moves the focus to a field selects the field's whole text,
+// so that what the user types next replaces it.
+void Form1::ShowFocus()
+{
     HWND focus = Widget(model_.Focus());
-    if (focus != nullptr && focus != GetFocus() && IsWindowVisible(window_)) {
-        SetFocus(focus);
+    if (focus == nullptr || focus == GetFocus() || IsWindowVisible(window_) == FALSE) {
+        return;
+    }
+    SetFocus(focus);
+    if (ControlName(model_.Focus()).starts_with("Text")) {
+        SendMessageW(focus, EM_SETSEL, 0, -1);
     }
 }
 
@@ -353,7 +375,9 @@ void Form1::ShowLabel1()
     SetWindowTextW(label1, Widen(model_.Label1Caption()).c_str());
 }
 
-// The model's height is the outer one: the real frame is included.
+// The model's height is the outer one, applied as the designed frame would
+// take it: whatever frame the system draws (Windows 10 and 11 draw a far
+// thicker one than designed), the client area keeps the designed share.
 void Form1::ShowWindowHeight()
 {
     if (model_.WindowHeightWrites() == shownHeightWrites_) {
@@ -361,9 +385,13 @@ void Form1::ShowWindowHeight()
     }
     shownHeightWrites_ = model_.WindowHeightWrites();
     RECT outer{};
+    RECT client{};
     GetWindowRect(window_, &outer);
+    GetClientRect(window_, &client);
+    const int frame = (outer.bottom - outer.top) - client.bottom;
     SetWindowPos(window_, nullptr, 0, 0, outer.right - outer.left,
-                 TwipsToPixels(model_.WindowHeight()), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+                 TwipsToPixels(model_.WindowHeight() - kDesignedFrameHeight) + frame,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Form1::PaintShape1()

@@ -49,6 +49,7 @@ private:
     void ShowModel();
     void ShowLabel1();
     void ShowWindowHeight();
+    void ShowFocus();
     void PaintShape1();
     [[nodiscard]] HFONT MakeFont(int points) const;
     [[nodiscard]] HWND Widget(Control control) const;

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/error_report.h"
+
+namespace level::testing {
+
+// Stands in for the message box: records each report's number, and what
+// the three fields showed when it came.
+class CapturingReport final : public ErrorReport {
+public:
+    void Report(int number, std::string_view /*description*/) override
+    {
+        numbers.push_back(number);
+        shownAtReport = look ? look() : std::vector<std::string>{};
+    }
+
+    std::vector<int> numbers;
+    std::function<std::vector<std::string>()> look;
+    std::vector<std::string> shownAtReport;
+};
+
+}  // namespace level::testing
