@@ -164,7 +164,8 @@ double CurrencyToDouble(Currency amount)
     *end++ = 'e';
     *end++ = '-';
     *end++ = static_cast<char>('0' + kCurrencyDecimals);
-    return NearestDouble(std::string_view(buffer.data(), static_cast<std::size_t>(end - buffer.data())));
+    return NearestDouble(
+        std::string_view(buffer.data(), static_cast<std::size_t>(end - buffer.data())));
 }
 
 Currency RoundToCurrency(double value)

@@ -14,7 +14,6 @@
 #include <gtest/gtest.h>
 
 #include "qt/form1.h"
-#include "window/capturing_report.h"
 #include "window/window_driver.h"
 
 namespace level::testing {
@@ -25,13 +24,28 @@ QString ToQString(std::string_view text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// What a widget shows as its text: a field's text, a caption, a title.
+std::string TextOf(const QWidget* widget)
+{
+    if (const auto* edit = qobject_cast<const QLineEdit*>(widget)) {
+        return edit->text().toStdString();
+    }
+    if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) {
+        return button->text().toStdString();
+    }
+    if (const auto* label = qobject_cast<const QLabel*>(widget)) {
+        return label->text().toStdString();
+    }
+    if (const auto* frame = qobject_cast<const QGroupBox*>(widget)) {
+        return frame->title().toStdString();
+    }
+    return widget->windowTitle().toStdString();
+}
+
 class QtWindowDriver final : public WindowDriver {
 public:
-    QtWindowDriver() : form_(std::make_unique<Form1>(RegionalSettings::Comma(), report_))
+    QtWindowDriver() : form_(std::make_unique<Form1>(RegionalSettings::Comma(), report))
     {
-        report_.look = [this] {
-            return std::vector<std::string>{Text("Text1"), Text("Text2"), Text("Text3")};
-        };
         form_->show();
         form_->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(form_.get()));
@@ -44,14 +58,14 @@ public:
 
     void Press(Key key) override
     {
-        static const std::pair<Qt::Key, Qt::KeyboardModifiers> kKeys[] = {
+        static const std::pair<Qt::Key, Qt::KeyboardModifier> kKeys[] = {
             {Qt::Key_Tab, Qt::NoModifier},    {Qt::Key_Backtab, Qt::ShiftModifier},
             {Qt::Key_Up, Qt::NoModifier},     {Qt::Key_Down, Qt::NoModifier},
             {Qt::Key_Left, Qt::NoModifier},   {Qt::Key_Right, Qt::NoModifier},
             {Qt::Key_Return, Qt::NoModifier}, {Qt::Key_Escape, Qt::NoModifier},
             {Qt::Key_Space, Qt::NoModifier}};
-        const auto& [qtKey, modifiers] = kKeys[static_cast<int>(key)];
-        QTest::keyClick(Receiver(), qtKey, modifiers);
+        const auto& [qtKey, modifier] = kKeys[static_cast<int>(key)];
+        QTest::keyClick(Receiver(), qtKey, modifier);
     }
 
     void TypeKeys(std::string_view text) override { QTest::keyClicks(Receiver(), ToQString(text)); }
@@ -72,8 +86,9 @@ public:
 
     void ResizeClient(PixelSize size) override
     {
-        form_->resize(size.width, size.height);
-        EXPECT_TRUE(QTest::qWaitFor([&] { return form_->size() == QSize(size.width, size.height); }));
+        const QSize wanted(size.width, size.height);
+        form_->resize(wanted);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return form_->size() == wanted; }));
     }
 
     void SwitchToAnotherWindow() override
@@ -92,32 +107,28 @@ public:
         other_.reset();
     }
 
-    [[nodiscard]] std::string Text(std::string_view control) const override
+    [[nodiscard]] Seen See(std::string_view control) override
     {
-        const QWidget* widget = Find(control);
-        if (const auto* edit = qobject_cast<const QLineEdit*>(widget)) {
-            return edit->text().toStdString();
-        }
+        QWidget* widget = Find(control);
+        const QRect place = widget->geometry();
+        Seen seen{.text = TextOf(widget),
+                  .enabled = widget->isEnabled(),
+                  .fontPoints = widget->font().pointSize(),
+                  .lineHeight = QFontMetrics(widget->font()).height(),
+                  .place = PixelRect{place.x(), place.y(), place.width(), place.height()}};
         if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) {
-            return button->text().toStdString();
+            seen.checked = button->isChecked();
         }
-        if (const auto* label = qobject_cast<const QLabel*>(widget)) {
-            return label->text().toStdString();
+        if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+            const int caret = edit->cursorPosition();
+            seen.selection = edit->hasSelectedText()
+                                 ? std::pair{edit->selectionStart(), edit->selectionEnd()}
+                                 : std::pair{caret, caret};
+            edit->grab();  // lays the text out as painted
+            seen.firstVisible = edit->cursorPositionAt(QPoint(4, edit->height() / 2));
+            seen.limit = edit->maxLength();
         }
-        if (const auto* frame = qobject_cast<const QGroupBox*>(widget)) {
-            return frame->title().toStdString();
-        }
-        return widget->windowTitle().toStdString();
-    }
-
-    [[nodiscard]] bool Enabled(std::string_view control) const override
-    {
-        return Find(control)->isEnabled();
-    }
-
-    [[nodiscard]] bool Checked(std::string_view option) const override
-    {
-        return Find<QAbstractButton>(option)->isChecked();
+        return seen;
     }
 
     [[nodiscard]] std::string Focused() const override
@@ -127,43 +138,6 @@ public:
             return {};
         }
         return focus->objectName().toStdString();
-    }
-
-    [[nodiscard]] std::pair<int, int> Selection(std::string_view field) const override
-    {
-        const auto* edit = Find<QLineEdit>(field);
-        if (!edit->hasSelectedText()) {
-            return {edit->cursorPosition(), edit->cursorPosition()};
-        }
-        return {edit->selectionStart(), edit->selectionEnd()};
-    }
-
-    [[nodiscard]] int FirstVisibleCharacter(std::string_view field) override
-    {
-        auto* edit = Find<QLineEdit>(field);
-        edit->grab();  // lays the text out as painted
-        return edit->cursorPositionAt(QPoint(4, edit->height() / 2));
-    }
-
-    [[nodiscard]] int TextLimit(std::string_view field) const override
-    {
-        return Find<QLineEdit>(field)->maxLength();
-    }
-
-    [[nodiscard]] int FontPoints(std::string_view control) const override
-    {
-        return Find(control)->font().pointSize();
-    }
-
-    [[nodiscard]] int LineHeight(std::string_view control) const override
-    {
-        return QFontMetrics(Find(control)->font()).height();
-    }
-
-    [[nodiscard]] std::optional<PixelRect> Geometry(std::string_view control) const override
-    {
-        const QRect rect = Find(control)->geometry();
-        return PixelRect{rect.x(), rect.y(), rect.width(), rect.height()};
     }
 
     [[nodiscard]] PixelSize ClientSize() const override
@@ -178,41 +152,27 @@ public:
         return image.pixel(static_cast<int>(x * ratio), static_cast<int>(y * ratio)) & 0xFFFFFFu;
     }
 
-    [[nodiscard]] int TwipsToPixels(int twips) const override
-    {
-        return (twips * 2 + 15) / 30;  // 15 twips to the pixel, to the nearest
-    }
-
+    // 15 twips to a device-independent pixel, to the nearest.
+    [[nodiscard]] int TwipsToPixels(int twips) const override { return (twips * 2 + 15) / 30; }
     [[nodiscard]] const ConverterModel& Model() const override { return form_->model(); }
-    [[nodiscard]] const std::vector<int>& ReportedErrors() const override
-    {
-        return report_.numbers;
-    }
-    [[nodiscard]] const std::vector<std::string>& ShownAtReport() const override
-    {
-        return report_.shownAtReport;
-    }
 
 private:
     template <typename Widget = QWidget>
     Widget* Find(std::string_view name) const
     {
-        if (name == "Form1") {
-            return qobject_cast<Widget*>(form_.get());
-        }
-        auto* widget = form_->findChild<Widget*>(ToQString(name));
+        auto* widget = name == "Form1" ? qobject_cast<Widget*>(form_.get())
+                                       : form_->findChild<Widget*>(ToQString(name));
         EXPECT_NE(widget, nullptr) << name;
         return widget;
     }
 
     // Keys go where the user's keyboard sends them: to the focused widget.
-    [[nodiscard]] QWidget* Receiver()
+    [[nodiscard]] QWidget* Receiver() const
     {
         QWidget* focus = QApplication::focusWidget();
         return focus != nullptr ? focus : form_.get();
     }
 
-    CapturingReport report_;
     std::unique_ptr<Form1> form_;
     std::unique_ptr<QWidget> other_;
 };

@@ -5,13 +5,13 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <array>
 #include <memory>
 
 #include <gtest/gtest.h>
 
 #include "win32/form1.h"
 #include "win32/utf16.h"
-#include "window/capturing_report.h"
 #include "window/designed_form.h"
 #include "window/window_driver.h"
 
@@ -31,8 +31,7 @@ void PutOnClipboard(HWND owner, const std::string& text)
     const std::wstring wide = win32::Widen(text);
     HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (wide.size() + 1) * sizeof(wchar_t));
     auto* buffer = static_cast<wchar_t*>(GlobalLock(memory));
-    std::copy(wide.begin(), wide.end(), buffer);
-    buffer[wide.size()] = L'\0';
+    *std::copy(wide.begin(), wide.end(), buffer) = L'\0';
     GlobalUnlock(memory);
     ASSERT_TRUE(OpenClipboard(owner));
     EmptyClipboard();
@@ -51,44 +50,32 @@ int ScreenDpi()
 class Win32WindowDriver final : public WindowDriver {
 public:
     Win32WindowDriver()
-        : form_(std::make_unique<win32::Form1>(GetModuleHandleW(nullptr),
-                                               RegionalSettings::Comma(), report_))
+        : form_(std::make_unique<win32::Form1>(GetModuleHandleW(nullptr), RegionalSettings::Comma(),
+                                               report))
     {
-        report_.look = [this] {
-            return std::vector<std::string>{Text("Text1"), Text("Text2"), Text("Text3")};
-        };
         form_->Show(SW_SHOWNORMAL);
-        Pump();
+        Settle();
     }
 
-    ~Win32WindowDriver() override
-    {
-        if (other_ != nullptr) {
-            DestroyWindow(other_);
-        }
-    }
+    ~Win32WindowDriver() override { DestroyWindow(other_); }
     Win32WindowDriver(const Win32WindowDriver&) = delete;
     Win32WindowDriver& operator=(const Win32WindowDriver&) = delete;
 
-    void Click(std::string_view control) override
-    {
-        SendMessageW(Handle(control), BM_CLICK, 0, 0);
-        Pump();
-    }
+    void Click(std::string_view control) override { Send(Handle(control), BM_CLICK); }
 
     void Press(Key key) override
     {
-        static constexpr WPARAM kKeys[] = {VK_TAB,   VK_TAB,    VK_UP,     VK_DOWN, VK_LEFT,
-                                           VK_RIGHT, VK_RETURN, VK_ESCAPE, VK_SPACE};
-        BYTE keys[256]{};
-        GetKeyboardState(keys);
-        const BYTE shift = keys[VK_SHIFT];
+        static constexpr std::array<WPARAM, 9> kKeys = {
+            VK_TAB, VK_TAB, VK_UP, VK_DOWN, VK_LEFT, VK_RIGHT, VK_RETURN, VK_ESCAPE, VK_SPACE};
+        // Shift held for Backtab, as the dialog manager reads it.
+        std::array<BYTE, 256> keys{};
+        GetKeyboardState(keys.data());
         keys[VK_SHIFT] = key == Key::Backtab ? 0x80 : 0;
-        SetKeyboardState(keys);
-        Deliver(WM_KEYDOWN, kKeys[static_cast<int>(key)]);
-        Deliver(WM_KEYUP, kKeys[static_cast<int>(key)]);
-        keys[VK_SHIFT] = shift;
-        SetKeyboardState(keys);
+        SetKeyboardState(keys.data());
+        Deliver(WM_KEYDOWN, kKeys.at(static_cast<std::size_t>(key)));
+        Deliver(WM_KEYUP, kKeys.at(static_cast<std::size_t>(key)));
+        keys[VK_SHIFT] = 0;
+        SetKeyboardState(keys.data());
     }
 
     void TypeKeys(std::string_view text) override
@@ -101,23 +88,24 @@ public:
     void FocusAndSelectAll(std::string_view field) override
     {
         SetFocus(Handle(field));
-        SendMessageW(Handle(field), EM_SETSEL, 0, -1);
-        Pump();
+        Send(Handle(field), EM_SETSEL, 0, -1);
     }
 
     void Paste(std::string_view field, const std::string& text) override
     {
         PutOnClipboard(form_->Handle(), text);
         FocusAndSelectAll(field);
-        SendMessageW(Handle(field), WM_PASTE, 0, 0);  // what Ctrl+V does in an edit
-        Pump();
+        Send(Handle(field), WM_PASTE);  // what Ctrl+V does in an edit
     }
 
     void ResizeClient(PixelSize size) override
     {
-        const PixelSize frame = FrameSize();
-        SetWindowPos(form_->Handle(), nullptr, 0, 0, size.width + frame.width,
-                     size.height + frame.height, SWP_NOMOVE | SWP_NOZORDER);
+        RECT outer{};
+        GetWindowRect(form_->Handle(), &outer);
+        const PixelSize client = ClientSize();
+        SetWindowPos(
+            form_->Handle(), nullptr, 0, 0, outer.right - outer.left - client.width + size.width,
+            outer.bottom - outer.top - client.height + size.height, SWP_NOMOVE | SWP_NOZORDER);
         Pump();
     }
 
@@ -126,85 +114,67 @@ public:
         other_ = CreateWindowExW(0, L"STATIC", L"other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
                                  100, 100, nullptr, nullptr, nullptr, nullptr);
         SetActiveWindow(other_);
-        Pump();
+        Settle();
     }
 
     void SwitchBack() override
     {
         SetActiveWindow(form_->Handle());
-        DestroyWindow(other_);
-        other_ = nullptr;
-        Pump();
+        DestroyWindow(std::exchange(other_, nullptr));
+        Settle();
     }
 
-    [[nodiscard]] std::string Text(std::string_view control) const override
+    [[nodiscard]] Seen See(std::string_view control) override
     {
-        return TextOf(Handle(control));
-    }
-
-    [[nodiscard]] bool Enabled(std::string_view control) const override
-    {
-        return IsWindowEnabled(Handle(control)) != FALSE;
-    }
-
-    [[nodiscard]] bool Checked(std::string_view option) const override
-    {
-        return SendMessageW(Handle(option), BM_GETCHECK, 0, 0) == BST_CHECKED;
+        if (control == "Shape1") {
+            return {};  // an outline the window paints, no control
+        }
+        HWND handle = Handle(control);
+        Seen seen{.text = TextOf(handle), .enabled = IsWindowEnabled(handle) != FALSE};
+        std::array<wchar_t, 16> kind{};
+        GetClassNameW(handle, kind.data(), static_cast<int>(kind.size()));
+        seen.checked = std::wstring_view(kind.data()) == L"Button" &&
+                       SendMessageW(handle, BM_GETCHECK, 0, 0) == BST_CHECKED;
+        auto* font = reinterpret_cast<HFONT>(SendMessageW(handle, WM_GETFONT, 0, 0));
+        LOGFONTW designed{};
+        GetObjectW(font, sizeof designed, &designed);
+        seen.fontPoints = MulDiv(-designed.lfHeight, 72, ScreenDpi());
+        HDC dc = GetDC(handle);
+        HGDIOBJ old = SelectObject(dc, font);
+        TEXTMETRICW metrics{};
+        GetTextMetricsW(dc, &metrics);
+        SelectObject(dc, old);
+        ReleaseDC(handle, dc);
+        seen.lineHeight = metrics.tmHeight;
+        if (control != "Form1") {
+            RECT rect{};
+            GetWindowRect(handle, &rect);
+            MapWindowPoints(nullptr, form_->Handle(), reinterpret_cast<POINT*>(&rect), 2);
+            seen.place =
+                PixelRect{rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
+        }
+        if (std::wstring_view(kind.data()) == L"Edit") {
+            DWORD start = 0;
+            DWORD end = 0;
+            SendMessageW(handle, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                         reinterpret_cast<LPARAM>(&end));
+            seen.selection = {static_cast<int>(start), static_cast<int>(end)};
+            // A single-line edit answers with its first visible character.
+            seen.firstVisible =
+                static_cast<int>(SendMessageW(handle, EM_GETFIRSTVISIBLELINE, 0, 0));
+            seen.limit = static_cast<int>(SendMessageW(handle, EM_GETLIMITTEXT, 0, 0));
+        }
+        return seen;
     }
 
     [[nodiscard]] std::string Focused() const override
     {
-        HWND focus = GetFocus();
         for (const DesignedControl& control : kDesignedControls) {
-            if (focus != nullptr && form_->ControlHandle(control.name) == focus) {
+            if (GetFocus() != nullptr && form_->ControlHandle(control.name) == GetFocus()) {
                 return std::string(control.name);
             }
         }
         return {};
-    }
-
-    [[nodiscard]] std::pair<int, int> Selection(std::string_view field) const override
-    {
-        DWORD start = 0;
-        DWORD end = 0;
-        SendMessageW(Handle(field), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
-                     reinterpret_cast<LPARAM>(&end));
-        return {static_cast<int>(start), static_cast<int>(end)};
-    }
-
-    [[nodiscard]] int FirstVisibleCharacter(std::string_view field) override
-    {
-        // A single-line edit answers with its first visible character.
-        return static_cast<int>(SendMessageW(Handle(field), EM_GETFIRSTVISIBLELINE, 0, 0));
-    }
-
-    [[nodiscard]] int TextLimit(std::string_view field) const override
-    {
-        return static_cast<int>(SendMessageW(Handle(field), EM_GETLIMITTEXT, 0, 0));
-    }
-
-    [[nodiscard]] int FontPoints(std::string_view control) const override
-    {
-        LOGFONTW font{};
-        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(Handle(control), WM_GETFONT, 0, 0)),
-                   sizeof font, &font);
-        return MulDiv(-font.lfHeight, 72, ScreenDpi());
-    }
-
-    [[nodiscard]] int LineHeight(std::string_view control) const override
-    {
-        return Metrics(control).tmHeight;
-    }
-
-    [[nodiscard]] std::optional<PixelRect> Geometry(std::string_view control) const override
-    {
-        if (control == "Shape1") {
-            return std::nullopt;  // an outline the window paints, no control
-        }
-        RECT rect{};
-        GetWindowRect(Handle(control), &rect);
-        MapWindowPoints(nullptr, form_->Handle(), reinterpret_cast<POINT*>(&rect), 2);
-        return PixelRect{rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
     }
 
     [[nodiscard]] PixelSize ClientSize() const override
@@ -216,33 +186,27 @@ public:
 
     [[nodiscard]] std::uint32_t PixelAt(int x, int y) override
     {
-        RedrawWindow(form_->Handle(), nullptr, nullptr,
-                     RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-        // Read from the control that is drawn there, or else the window.
-        POINT point{x, y};
-        HWND drawn = ChildWindowFromPointEx(form_->Handle(), point, CWP_SKIPINVISIBLE);
-        MapWindowPoints(form_->Handle(), drawn, &point, 1);
-        HDC dc = GetDC(drawn);
-        const COLORREF pixel = GetPixel(dc, point.x, point.y);
+        RedrawWindow(form_->Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+        // From the window surface of the control drawn there, border
+        // included, or else of the window's client area.
+        HWND drawn = ChildWindowFromPointEx(form_->Handle(), POINT{x, y}, CWP_SKIPINVISIBLE);
+        RECT origin{};
+        if (drawn != form_->Handle()) {
+            GetWindowRect(drawn, &origin);
+            MapWindowPoints(nullptr, form_->Handle(), reinterpret_cast<POINT*>(&origin), 2);
+        }
+        HDC dc = drawn == form_->Handle() ? GetDC(drawn) : GetWindowDC(drawn);
+        const COLORREF pixel = GetPixel(dc, x - origin.left, y - origin.top);
         ReleaseDC(drawn, dc);
-        return (static_cast<std::uint32_t>(GetRValue(pixel)) << 16) |
-               (static_cast<std::uint32_t>(GetGValue(pixel)) << 8) | GetBValue(pixel);
+        return (std::uint32_t{GetRValue(pixel)} << 16) | (std::uint32_t{GetGValue(pixel)} << 8) |
+               GetBValue(pixel);
     }
 
     [[nodiscard]] int TwipsToPixels(int twips) const override
     {
         return MulDiv(twips, ScreenDpi(), 1440);
     }
-
     [[nodiscard]] const ConverterModel& Model() const override { return form_->model(); }
-    [[nodiscard]] const std::vector<int>& ReportedErrors() const override
-    {
-        return report_.numbers;
-    }
-    [[nodiscard]] const std::vector<std::string>& ShownAtReport() const override
-    {
-        return report_.shownAtReport;
-    }
 
 private:
     [[nodiscard]] HWND Handle(std::string_view name) const
@@ -252,16 +216,27 @@ private:
         return handle;
     }
 
+    void Send(HWND to, UINT message, WPARAM wParam = 0, LPARAM lParam = 0)
+    {
+        SendMessageW(to, message, wParam, lParam);
+        Pump();
+    }
+
     // A message from the keyboard to the focused control, through the
     // program's message loop: the dialog manager first, then the control.
     void Deliver(UINT message, WPARAM key)
     {
         MSG queued{GetFocus(), message, key, 1, static_cast<DWORD>(GetMessageTime()), {}};
-        if (!form_->PreTranslate(queued)) {
-            TranslateMessage(&queued);
-            DispatchMessageW(&queued);
-        }
+        Run(queued);
         Pump();
+    }
+
+    void Run(MSG& message)
+    {
+        if (!form_->PreTranslate(message)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
     }
 
     // Runs the messages waiting in the queue as the program's loop would.
@@ -269,36 +244,19 @@ private:
     {
         MSG message{};
         while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            if (!form_->PreTranslate(message)) {
-                TranslateMessage(&message);
-                DispatchMessageW(&message);
-            }
+            Run(message);
         }
     }
 
-    [[nodiscard]] PixelSize FrameSize() const
+    // Pumps until the window system has had its say: a window manager maps,
+    // activates and frames windows in its own time.
+    void Settle()
     {
-        RECT outer{};
-        GetWindowRect(form_->Handle(), &outer);
-        const PixelSize client = ClientSize();
-        return {outer.right - outer.left - client.width, outer.bottom - outer.top - client.height};
+        do {
+            Pump();
+        } while (MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT) != WAIT_TIMEOUT);
     }
 
-    // The metrics of the font the control draws with, as realised in its DC.
-    [[nodiscard]] TEXTMETRICW Metrics(std::string_view control) const
-    {
-        HWND handle = Handle(control);
-        HDC dc = GetDC(handle);
-        HGDIOBJ old =
-            SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(handle, WM_GETFONT, 0, 0)));
-        TEXTMETRICW metrics{};
-        GetTextMetricsW(dc, &metrics);
-        SelectObject(dc, old);
-        ReleaseDC(handle, dc);
-        return metrics;
-    }
-
-    CapturingReport report_;
     std::unique_ptr<win32::Form1> form_;
     HWND other_ = nullptr;
 };

@@ -1,18 +1,11 @@
 // Choosing a quantity, typing or pasting it, and computing.
 
-#include <string>
-#include <utility>
-#include <vector>
-
-#include "designed_form.h"
-#include "form_flows.h"
-#include "window_test.h"
+#include "window/designed_form.h"
+#include "window/form_flows.h"
+#include "window/window_test.h"
 
 namespace level::testing {
 namespace {
-
-using Texts3 = std::vector<std::string>;
-using Flags3 = std::vector<bool>;
 
 // The user clicks «Децибеллы», types 10 and presses «вычислить»: what is
 // typed replaces the field's text.
@@ -21,13 +14,13 @@ TEST_F(WindowTest, TheTypicalEventStepByStep)
     window->Click("Option1");
     EXPECT_EQ(Enabled(), (Flags3{true, false, false}));
     EXPECT_EQ(window->Focused(), "Text1");
-    EXPECT_EQ(window->Selection("Text1"), (std::pair{0, 1}));
+    EXPECT_EQ(window->See("Text1").selection, (std::pair{0, 1}));
     window->TypeKeys("10");
-    EXPECT_EQ(window->Text("Text1"), "10");
+    EXPECT_EQ(Text("Text1"), "10");
     EXPECT_EQ(window->Model().FieldText(Control::Text1), "10");
     window->Click("Command1");
     EXPECT_EQ(Texts(), (Texts3{"10", "1,1513", "2,4508"}));
-    EXPECT_TRUE(window->ReportedErrors().empty());
+    EXPECT_TRUE(Reports().empty());
 }
 
 // An option enables and focuses its own field only, with the field's whole
@@ -42,12 +35,12 @@ TEST_F(WindowTest, AnOptionEnablesAndFocusesItsFieldOnly)
     EXPECT_EQ(Checked(), (Flags3{false, true, false}));
     EXPECT_EQ(Enabled(), (Flags3{false, false, true}));
     EXPECT_EQ(window->Focused(), "Text3");
-    EXPECT_EQ(window->Selection("Text3"), (std::pair{0, 5}));
+    EXPECT_EQ(window->See("Text3").selection, (std::pair{0, 5}));
     EXPECT_EQ(Texts(), (Texts3{"0", "0", "0,775"}));
 }
 
 // Neither button is a default or cancel button: Enter and Escape in a field
-// press nothing.
+// would compute or clear, and press nothing.
 TEST_F(WindowTest, EnterAndEscapeInAFieldPressNothing)
 {
     window->Click("Option2");
@@ -55,15 +48,15 @@ TEST_F(WindowTest, EnterAndEscapeInAFieldPressNothing)
     window->Press(Key::Enter);
     window->Press(Key::Escape);
     EXPECT_EQ(Texts(), (Texts3{"0", "0", "5"}));
-    EXPECT_TRUE(window->Text("Label1").starts_with(kDesignedReferenceExplanation));
-    EXPECT_TRUE(window->ReportedErrors().empty());
+    EXPECT_TRUE(Text("Label1").starts_with(kDesignedReferenceExplanation));
+    EXPECT_TRUE(Reports().empty());
 }
 
 TEST_F(WindowTest, ComputeWithNoOptionShowsThePrompt)
 {
     window->Click("Command1");
-    EXPECT_EQ(window->Text("Label1"), "  Выбери: неперы, вольты или децибелы ! ! !");
-    EXPECT_EQ(window->FontPoints("Label1"), 12);
+    EXPECT_EQ(Text("Label1"), "  Выбери: неперы, вольты или децибелы ! ! !");
+    EXPECT_EQ(window->See("Label1").fontPoints, 12);
     EXPECT_EQ(Texts(), (Texts3{"0", "0", "0,775"}));
 }
 
@@ -71,17 +64,16 @@ TEST_F(WindowTest, ComputeWithNoOptionShowsThePrompt)
 // first character.
 TEST_F(WindowTest, ALongResultResizesNothingAndShowsItsFirstDigits)
 {
-    const auto field = window->Geometry("Text3");
+    const auto field = window->See("Text3").place;
     const PixelSize client = window->ClientSize();
     window->Click("Option1");
     window->TypeKeys("300");
     window->Click("Command1");
-    EXPECT_EQ(window->Text("Text3"), "775000000000000");
-    EXPECT_EQ(window->Geometry("Text3"), field);
+    EXPECT_EQ(Text("Text3"), "775000000000000");
+    EXPECT_EQ(window->See("Text3").place, field);
     EXPECT_EQ(window->ClientSize(), client);
-    for (const char* name : {"Text2", "Text3"}) {
-        EXPECT_EQ(window->FirstVisibleCharacter(name), 0) << name;
-    }
+    EXPECT_EQ(window->See("Text2").firstVisible, 0);
+    EXPECT_EQ(window->See("Text3").firstVisible, 0);
 }
 
 // What the handler wrote is on screen before the error report comes.
@@ -90,8 +82,8 @@ TEST_F(WindowTest, ShowsTheWrittenFieldsBeforeTheReport)
     window->Click("Option1");
     window->TypeKeys("310");
     window->Click("Command1");
-    EXPECT_EQ(window->ReportedErrors(), (std::vector<int>{6}));
-    EXPECT_EQ(window->ShownAtReport(), (Texts3{"310", "35,6896", "0,775"}));
+    EXPECT_EQ(Reports(), (std::vector<int>{6}));
+    EXPECT_EQ(window->report.shownAtReport, (Texts3{"310", "35,6896", "0,775"}));
 }
 
 class WindowFlow : public WindowTest, public ::testing::WithParamInterface<FormFlow> {};
@@ -102,7 +94,7 @@ TEST_P(WindowFlow, EndsWithTheseFieldsAndReports)
         GetParam(), [this](const std::string& control) { window->Click(control); },
         [this](const std::string& field, const std::string& text) { TypeInto(field, text); });
     EXPECT_EQ(Texts(), GetParam().texts);
-    EXPECT_EQ(window->ReportedErrors(), GetParam().errors);
+    EXPECT_EQ(Reports(), GetParam().errors);
 }
 
 INSTANTIATE_TEST_SUITE_P(Flows, WindowFlow, ::testing::ValuesIn(FormFlows()), FlowName());
@@ -116,32 +108,31 @@ TEST_P(WindowPaste, EndsInAValueOrANumberedErrorAndTheWindowGoesOn)
     const PasteCase& paste = GetParam();
     window->Click("Option1");
     window->Paste("Text1", paste.pasted);
-    const std::string pasted = window->Text("Text1");
-    EXPECT_FALSE(pasted.empty());
-    EXPECT_EQ(window->Model().FieldText(Control::Text1), pasted);
+    const Seen pasted = window->See("Text1");
+    EXPECT_FALSE(pasted.text.empty());
+    EXPECT_EQ(window->Model().FieldText(Control::Text1), pasted.text);
     window->Click("Command1");
-    EXPECT_EQ(window->Text("Text2"), paste.otherTexts[0]);
-    EXPECT_EQ(window->Text("Text3"), paste.otherTexts[1]);
-    EXPECT_EQ(window->ReportedErrors(), paste.errors);
+    EXPECT_EQ(Text("Text2"), paste.otherTexts[0]);
+    EXPECT_EQ(Text("Text3"), paste.otherTexts[1]);
+    EXPECT_EQ(Reports(), paste.errors);
 
     TypeInto("Text1", "1");
     window->Click("Command1");
     EXPECT_EQ(Texts(), (Texts3{"1", "0,1151", "0,8696"}));
-    EXPECT_EQ(window->ReportedErrors(), paste.errors);
+    EXPECT_EQ(Reports(), paste.errors);
 }
 
 INSTANTIATE_TEST_SUITE_P(Pastes, WindowPaste, ::testing::ValuesIn(PasteCases()), FlowName());
 
-// A field at its length limit takes no more, whether typed or pasted.
+// A field at its length limit takes no more, whether pasted or typed.
 TEST_F(WindowTest, AFieldAtItsLimitTakesNoMore)
 {
     window->Click("Option1");
-    const int limit = window->TextLimit("Text1");
-    window->Paste("Text1", std::string(static_cast<std::size_t>(limit) + 10, '7'));
-    EXPECT_EQ(window->Text("Text1").size(), static_cast<std::size_t>(limit));
+    const auto limit = static_cast<std::size_t>(window->See("Text1").limit);
+    window->Paste("Text1", std::string(limit + 10, '7'));
     window->TypeKeys("8");
-    EXPECT_EQ(window->Text("Text1"), std::string(static_cast<std::size_t>(limit), '7'));
-    EXPECT_EQ(window->Model().FieldText(Control::Text1), window->Text("Text1"));
+    EXPECT_EQ(Text("Text1"), std::string(limit, '7'));
+    EXPECT_EQ(window->Model().FieldText(Control::Text1), Text("Text1"));
 }
 
 }  // namespace

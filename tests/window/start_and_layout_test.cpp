@@ -1,16 +1,11 @@
-// The window at start: its texts, places, captions and tab order.
+// The window at start: its texts, places, captions, look and tab order.
 
-#include <string>
-#include <vector>
-
-#include "designed_form.h"
-#include "window_test.h"
+#include "window/designed_form.h"
+#include "window/window_test.h"
 
 namespace level::testing {
 namespace {
 
-using Texts3 = std::vector<std::string>;
-using Flags3 = std::vector<bool>;
 using Names = std::vector<std::string>;
 
 TEST_F(WindowTest, StartsGreyedWithNoOptionAndTheFocusOnOption1)
@@ -19,9 +14,9 @@ TEST_F(WindowTest, StartsGreyedWithNoOptionAndTheFocusOnOption1)
     EXPECT_EQ(Enabled(), (Flags3{false, false, false}));
     EXPECT_EQ(Checked(), (Flags3{false, false, false}));
     EXPECT_EQ(window->Focused(), "Option1");
-    EXPECT_TRUE(window->Text("Label1").starts_with(kDesignedReferenceExplanation));
-    EXPECT_EQ(window->FontPoints("Label1"), 8);
-    EXPECT_EQ(window->Text("Form1"), kDesignedWindowCaption);
+    EXPECT_TRUE(Text("Label1").starts_with(kDesignedReferenceExplanation));
+    EXPECT_EQ(window->See("Label1").fontPoints, 8);
+    EXPECT_EQ(Text("Form1"), kDesignedWindowCaption);
     EXPECT_EQ(window->ClientSize(),
               (PixelSize{Pixels(kDesignedClientWidth), Pixels(kDesignedClientHeight)}));
 }
@@ -29,21 +24,63 @@ TEST_F(WindowTest, StartsGreyedWithNoOptionAndTheFocusOnOption1)
 TEST_F(WindowTest, PlacesEveryControlAtItsDesignedPlaceWithItsCaption)
 {
     for (const DesignedControl& control : kDesignedControls) {
-        if (const auto placed = window->Geometry(control.name)) {
-            EXPECT_EQ(*placed, (PixelRect{Pixels(control.left), Pixels(control.top),
-                                          Pixels(control.width), Pixels(control.height)}))
+        const Seen seen = window->See(control.name);
+        if (seen.place) {
+            EXPECT_EQ(*seen.place, (PixelRect{Pixels(control.left), Pixels(control.top),
+                                              Pixels(control.width), Pixels(control.height)}))
                 << control.name;
         }
         if (!control.caption.empty()) {
-            EXPECT_EQ(window->Text(control.name), control.caption) << control.name;
+            EXPECT_EQ(seen.text, control.caption) << control.name;
         }
     }
     for (const char* name : {"Text1", "Text2", "Text3", "Label2", "Label3", "Label4"}) {
-        EXPECT_EQ(window->FontPoints(name), 24) << name;
+        EXPECT_EQ(window->See(name).fontPoints, 24) << name;
     }
 }
 
-// Each key moves the focus; where it went after each press.
+// Each field is flat: one plain line of one colour all round (the
+// platform's frame colour), the field's own colour just inside it.
+TEST_F(WindowTest, DrawsTheFieldsFlatWithAPlainBorder)
+{
+    const std::uint32_t face = window->PixelAt(Pixels(5470), Pixels(2000));
+    for (const char* name : {"Text1", "Text2", "Text3"}) {
+        const PixelRect field = window->See(name).place.value();
+        const int middle = field.top + field.height / 2;
+        const std::uint32_t border = window->PixelAt(field.left, middle);
+        EXPECT_NE(border, face) << name;
+        EXPECT_EQ(window->PixelAt(field.left + field.width - 1, middle), border) << name;
+        EXPECT_EQ(window->PixelAt(field.left + field.width / 2, field.top), border) << name;
+        EXPECT_EQ(window->PixelAt(field.left + field.width / 2, field.top + field.height - 1),
+                  border)
+            << name;
+        // No second line of a 3-D edge inside the first: the field's own
+        // colour just inside, alike on both sides.
+        const std::uint32_t inside = window->PixelAt(field.left + 1, middle);
+        EXPECT_NE(inside, border) << name;
+        EXPECT_EQ(window->PixelAt(field.left + field.width - 2, middle), inside) << name;
+    }
+}
+
+// A disabled field is drawn greyed on the window's own face colour; an
+// enabled one on a colour of its own.
+TEST_F(WindowTest, DrawsADisabledFieldOnTheWindowColour)
+{
+    // Right of the outline, where nothing but the window itself is drawn.
+    const std::uint32_t face = window->PixelAt(Pixels(5470), Pixels(2000));
+    auto inside = [this](const char* field) {
+        const PixelRect rect = window->See(field).place.value();
+        return window->PixelAt(rect.left + rect.width - 4, rect.top + rect.height - 4);
+    };
+    for (const char* field : {"Text1", "Text2", "Text3"}) {
+        EXPECT_EQ(inside(field), face) << field;
+    }
+    window->Click("Option1");
+    EXPECT_NE(inside("Text1"), face);
+    EXPECT_EQ(inside("Text2"), face);
+}
+
+// Where the focus went after each key.
 Names FocusAfter(WindowDriver& window, const std::vector<Key>& keys)
 {
     Names stops;
@@ -55,20 +92,19 @@ Names FocusAfter(WindowDriver& window, const std::vector<Key>& keys)
 }
 
 // The option group is one tab stop: its checked option, or Option1 while
-// none is checked. Disabled fields are passed over, and tabbing selects no
-// option.
+// none is. Disabled fields are passed over, and tabbing selects no option.
 TEST_F(WindowTest, TabsInTheDesignedOrderWithTheOptionsAsOneStop)
 {
-    const std::vector<Key> threeTabs(3, Key::Tab);
-    EXPECT_EQ(FocusAfter(*window, threeTabs), (Names{"Command1", "Command2", "Option1"}));
+    EXPECT_EQ(FocusAfter(*window, {Key::Tab, Key::Tab, Key::Tab}),
+              (Names{"Command1", "Command2", "Option1"}));
     EXPECT_EQ(FocusAfter(*window, {Key::Backtab, Key::Backtab}), (Names{"Command2", "Command1"}));
     EXPECT_EQ(Checked(), (Flags3{false, false, false}));
 
     window->Click("Option2");
-    EXPECT_EQ(FocusAfter(*window, std::vector<Key>(4, Key::Tab)),
+    EXPECT_EQ(FocusAfter(*window, {Key::Tab, Key::Tab, Key::Tab, Key::Tab}),
               (Names{"Command1", "Command2", "Option2", "Text3"}));
     EXPECT_EQ(FocusAfter(*window, {Key::Backtab}), (Names{"Option2"}));
-    EXPECT_TRUE(window->ReportedErrors().empty());
+    EXPECT_TRUE(Reports().empty());
 }
 
 // Down and Right select the next option in tab order, Up and Left the one
@@ -76,26 +112,21 @@ TEST_F(WindowTest, TabsInTheDesignedOrderWithTheOptionsAsOneStop)
 // handler puts the focus in its field.
 TEST_F(WindowTest, ArrowKeysClickTheNextOptionInTabOrder)
 {
-    struct Step {
-        Key key;
-        const char* selected;
-        const char* focused;
+    const std::tuple<Key, const char*, const char*> steps[] = {
+        {Key::Down, "Option2", "Text3"}, {Key::Right, "Option3", "Text2"},
+        {Key::Down, "Option1", "Text1"}, {Key::Up, "Option3", "Text2"},
+        {Key::Left, "Option2", "Text3"}, {Key::Left, "Option1", "Text1"},
     };
-    const Step steps[] = {
-        {Key::Down, "Option2", "Text3"},  {Key::Right, "Option3", "Text2"},
-        {Key::Down, "Option1", "Text1"},  {Key::Up, "Option3", "Text2"},
-        {Key::Left, "Option2", "Text3"},  {Key::Left, "Option1", "Text1"},
-    };
-    for (const Step& step : steps) {
+    for (const auto& [key, selected, focused] : steps) {
         if (window->Focused().starts_with("Text")) {
-            // Back to the group: the field before or after it in tab order.
+            // Back to the group: it stands next to the field in tab order.
             window->Press(window->Focused() == "Text1" ? Key::Tab : Key::Backtab);
         }
         ASSERT_TRUE(window->Focused().starts_with("Option")) << window->Focused();
-        window->Press(step.key);
-        EXPECT_TRUE(window->Checked(step.selected)) << step.selected;
-        EXPECT_EQ(window->Focused(), step.focused) << step.selected;
-        EXPECT_TRUE(window->Enabled(step.focused)) << step.selected;
+        window->Press(key);
+        EXPECT_TRUE(window->See(selected).checked) << selected;
+        EXPECT_EQ(window->Focused(), focused) << selected;
+        EXPECT_TRUE(window->See(focused).enabled) << selected;
     }
 }
 

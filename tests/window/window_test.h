@@ -6,15 +6,21 @@
 #include <string>
 #include <vector>
 
-#include "window_driver.h"
+#include "window/window_driver.h"
 
 namespace level::testing {
+
+using Texts3 = std::vector<std::string>;
+using Flags3 = std::vector<bool>;
 
 // A fresh window for each behaviour, driven as the user would.
 class WindowTest : public ::testing::Test {
 protected:
-    void SetUp() override { window = MakeWindowDriver(); }
-    void TearDown() override { window.reset(); }
+    void SetUp() override
+    {
+        window = MakeWindowDriver();
+        window->report.look = [this] { return Texts(); };
+    }
 
     // The user replaces a field's whole text by typing.
     void TypeInto(std::string_view field, std::string_view text) const
@@ -23,19 +29,22 @@ protected:
         window->TypeKeys(text);
     }
 
-    [[nodiscard]] std::vector<std::string> Texts() const
+    [[nodiscard]] std::string Text(std::string_view control) const
     {
-        return {window->Text("Text1"), window->Text("Text2"), window->Text("Text3")};
+        return window->See(control).text;
     }
-    [[nodiscard]] std::vector<bool> Enabled() const
+    [[nodiscard]] Texts3 Texts() const { return {Text("Text1"), Text("Text2"), Text("Text3")}; }
+    [[nodiscard]] Flags3 Enabled() const
     {
-        return {window->Enabled("Text1"), window->Enabled("Text2"), window->Enabled("Text3")};
+        return {window->See("Text1").enabled, window->See("Text2").enabled,
+                window->See("Text3").enabled};
     }
-    [[nodiscard]] std::vector<bool> Checked() const
+    [[nodiscard]] Flags3 Checked() const
     {
-        return {window->Checked("Option1"), window->Checked("Option2"),
-                window->Checked("Option3")};
+        return {window->See("Option1").checked, window->See("Option2").checked,
+                window->See("Option3").checked};
     }
+    [[nodiscard]] const std::vector<int>& Reports() const { return window->report.numbers; }
     [[nodiscard]] int Pixels(int twips) const { return window->TwipsToPixels(twips); }
 
     std::unique_ptr<WindowDriver> window;
