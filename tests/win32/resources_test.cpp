@@ -1,9 +1,12 @@
 #include <windows.h>
 
+#include <cwchar>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
+
+#include "distributor_names.h"
 
 namespace {
 
@@ -71,13 +74,30 @@ TEST_F(VersionRecord, HasOneUsEnglishUnicodeStringTable)
         ASSERT_NE(value, nullptr);
         EXPECT_EQ(std::wstring(value), L"1.00");
     }
-    for (const wchar_t* name :
-         {L"CompanyName", L"ProductName", L"InternalName", L"OriginalFilename"}) {
+    for (const wchar_t* name : {L"ProductName", L"InternalName", L"OriginalFilename"}) {
         const auto* value =
             Query<wchar_t>((std::wstring(L"\\StringFileInfo\\040904B0\\") + name).c_str());
         ASSERT_NE(value, nullptr);
         EXPECT_GT(std::wstring(value).size(), 0U);
     }
+}
+
+// The company and the copyright are the distributor's names, byte for byte.
+TEST_F(VersionRecord, NamesTheMaintainerAndTheMakersNotice)
+{
+    auto utf8 = [this](const wchar_t* name) {
+        const auto* value =
+            Query<wchar_t>((std::wstring(L"\\StringFileInfo\\040904B0\\") + name).c_str());
+        EXPECT_NE(value, nullptr) << name;
+        std::string text(4 * std::wcslen(value != nullptr ? value : L"") + 1, '\0');
+        text.resize(static_cast<std::size_t>(WideCharToMultiByte(CP_UTF8, 0, value, -1, text.data(),
+                                                                 static_cast<int>(text.size()),
+                                                                 nullptr, nullptr) -
+                                             1));
+        return text;
+    };
+    EXPECT_EQ(utf8(L"CompanyName"), level::testing::DistributorName("LEVEL_MAINTAINER"));
+    EXPECT_EQ(utf8(L"LegalCopyright"), level::testing::DistributorName("LEVEL_MAKER_NOTICE"));
 }
 
 // The colour of an icon image's pixel, read from its colour bitmap.
@@ -144,22 +164,44 @@ INSTANTIATE_TEST_SUITE_P(Images, ExecutableIcon,
                                                       {{15, 7}, kWhite},
                                                       {{1, 1}, kBlack}}}));
 
+// The program's application manifest.
+std::string Manifest()
+{
+    HMODULE module = LoadLibraryExW(ConverterPath().c_str(), nullptr,
+                                    LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    HRSRC resource = module == nullptr
+                         ? nullptr
+                         : FindResourceW(module, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));
+    if (resource == nullptr) {
+        ADD_FAILURE() << "no application manifest";
+        return {};
+    }
+    const auto* data = static_cast<const char*>(LockResource(LoadResource(module, resource)));
+    std::string manifest(data, SizeofResource(module, resource));
+    FreeLibrary(module);
+    return manifest;
+}
+
 // The manifest declares the program DPI aware, so that Windows lets it lay
 // itself out at the screen's real DPI instead of stretching it.
 TEST(ApplicationManifest, DeclaresTheProgramDpiAware)
 {
-    HMODULE module = LoadLibraryExW(ConverterPath().c_str(), nullptr,
-                                    LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
-    ASSERT_NE(module, nullptr);
-    HRSRC resource = FindResourceW(module, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));
-    ASSERT_NE(resource, nullptr) << "no application manifest";
-    const auto* data = static_cast<const char*>(LockResource(LoadResource(module, resource)));
-    const std::string manifest(data, SizeofResource(module, resource));
-    FreeLibrary(module);
+    const std::string manifest = Manifest();
     const std::size_t element = manifest.find("<dpiAware");
     ASSERT_NE(element, std::string::npos);
     EXPECT_EQ(manifest.substr(manifest.find('>', element) + 1, 4), "true");
     EXPECT_NE(manifest.find("WindowsSettings"), std::string::npos);
+}
+
+// The program needs no elevation and says so, as Windows documents.
+TEST(ApplicationManifest, RunsAsInvoker)
+{
+    const std::string manifest = Manifest();
+    const std::size_t element = manifest.find("<requestedExecutionLevel");
+    ASSERT_NE(element, std::string::npos);
+    const std::string attributes = manifest.substr(element, manifest.find('>', element) - element);
+    EXPECT_NE(attributes.find("level=\"asInvoker\""), std::string::npos) << attributes;
+    EXPECT_NE(attributes.find("uiAccess=\"false\""), std::string::npos) << attributes;
 }
 
 }  // namespace

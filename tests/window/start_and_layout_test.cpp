@@ -1,5 +1,6 @@
 // The window at start: its texts, places, captions, look and tab order.
 
+#include "distributor_names.h"
 #include "window/designed_form.h"
 #include "window/window_test.h"
 
@@ -14,7 +15,8 @@ TEST_F(WindowTest, StartsGreyedWithNoOptionAndTheFocusOnOption1)
     EXPECT_EQ(Enabled(), (Flags3{false, false, false}));
     EXPECT_EQ(Checked(), (Flags3{false, false, false}));
     EXPECT_EQ(window->Focused(), "Option1");
-    EXPECT_TRUE(Text("Label1").starts_with(kDesignedReferenceExplanation));
+    EXPECT_EQ(Text("Label1"),
+              std::string(kDesignedReferenceExplanation) + DistributorName("LEVEL_MAKER_NOTICE"));
     EXPECT_EQ(window->See("Label1").fontPoints, 8);
     EXPECT_EQ(Text("Form1"), kDesignedWindowCaption);
     EXPECT_EQ(window->ClientSize(),

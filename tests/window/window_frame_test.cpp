@@ -1,6 +1,7 @@
 // The window among others: its height after a clear and a resize by the
 // user, and a switch to another window.
 
+#include "distributor_names.h"
 #include "window/designed_form.h"
 #include "window/window_test.h"
 
@@ -22,7 +23,8 @@ TEST_F(WindowTest, ClearLeavesTheContactLineWholeAtTheDesignedHeightEachTime)
 
     EXPECT_EQ(Texts(), (Texts3{"", "", ""}));
     const Seen label1 = window->See("Label1");
-    EXPECT_TRUE(label1.text.starts_with("  Предложения и пожелания по адресу: "));
+    EXPECT_EQ(label1.text,
+              "  Предложения и пожелания по адресу: " + DistributorName("LEVEL_CONTACT_EMAIL"));
     EXPECT_EQ(label1.fontPoints, 8);
     EXPECT_LE(label1.place->top + label1.lineHeight, cleared.height);
     EXPECT_GT(label1.place->top + label1.place->height, cleared.height);  // the rest is cut off
