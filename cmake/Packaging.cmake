@@ -44,4 +44,6 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The fields' font stand-in with the designed widths.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
+# Most desktops start programs on Wayland; Qt needs its plugin for that.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 include(CPack)

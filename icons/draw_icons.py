@@ -5,7 +5,13 @@ icon file that holds the same two images as 4-bit bitmaps.
 A black square with a white edge and a one-pixel trace of a signal that
 rises and falls: 32x32 with the edge along the top and left and a bright
 green trace, 16x16 with the edge on all four sides and a yellow trace.
-Run it again after changing the art; the PNGs are kept in the repository.
+
+For the desktop's larger sizes the 32x32 design is drawn again at 64, 128
+and 256 pixels, in the same sixteen colours: the edge and the trace one
+design pixel thick, the trace drawn anew at the full resolution so that it
+stays a crisp unbroken line, not an upscaled staircase. The same design
+also goes into a scalable SVG.
+Run it again after changing the art; the images are kept in the repository.
 """
 import math
 import struct
@@ -37,6 +43,56 @@ def line(pixels, x0, y0, x1, y1, colour):
         if e2 <= dx:
             err += dx
             y0 += sy
+
+
+def trace_points(size):
+    """One and a half periods of a sine between the edges, a point a pixel."""
+    left, right = 2 * size / 32, size - 3 * size / 32
+    middle, amplitude = size / 2, size * 0.3
+    for x in range(round(left), round(right) + 1):
+        phase = (x - left) / (right - left) * 3 * math.pi
+        yield x, round(middle - amplitude * math.sin(phase))
+
+
+def draw_large(size):
+    """The 32x32 design at a multiple of its size, every line as thick as
+    one of its pixels."""
+    thick = size // 32
+    pixels = [[BLACK] * size for _ in range(size)]
+    for i in range(size):
+        for t in range(thick):
+            pixels[t][i] = pixels[i][t] = WHITE
+    brush = [[LIME] * thick for _ in range(thick)]
+    trace = [[None] * size for _ in range(size)]
+    previous = None
+    for point in trace_points(size):
+        if previous:
+            line(trace, *previous, *point, LIME)
+        previous = point
+    for y in range(size):
+        for x in range(size):
+            if trace[y][x] is not None:
+                for dy, row in enumerate(brush):
+                    for dx, colour in enumerate(row):
+                        py, px = y - thick // 2 + dy, x - thick // 2 + dx
+                        if thick <= py < size and thick <= px < size:
+                            pixels[py][px] = colour
+    return pixels
+
+
+def write_svg(path):
+    """The 32x32 design as vectors, on a 32-unit grid."""
+    points = " ".join(f"{x + 0.5},{y + 0.5}" for x, y in trace_points(32))
+    with open(path, "w") as out:
+        out.write(
+            '<svg xmlns="http://www.w3.org/2000/svg" width="256" height="256" '
+            'viewBox="0 0 32 32" shape-rendering="crispEdges">\n'
+            '  <rect width="32" height="32" fill="#000000"/>\n'
+            '  <rect width="32" height="1" fill="#ffffff"/>\n'
+            '  <rect width="1" height="32" fill="#ffffff"/>\n'
+            f'  <polyline points="{points}" fill="none" stroke="#00ff00" stroke-width="1" '
+            'stroke-linejoin="round" shape-rendering="geometricPrecision"/>\n'
+            "</svg>\n")
 
 
 def draw(size, edges, trace_colour):
@@ -119,3 +175,6 @@ if __name__ == "__main__":
     write_png("level-converter-32.png", large)
     write_png("level-converter-16.png", small)
     write_ico("level-converter.ico", [large, small])
+    for size in (64, 128, 256):
+        write_png(f"level-converter-{size}.png", draw_large(size))
+    write_svg("level-converter.svg")

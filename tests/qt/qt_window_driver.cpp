@@ -48,7 +48,10 @@ public:
     {
         form_->show();
         form_->activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(form_.get()));
+        // A Wayland client cannot activate its own window.
+        EXPECT_TRUE(QGuiApplication::platformName() == "wayland"
+                        ? QTest::qWaitForWindowExposed(form_.get())
+                        : QTest::qWaitForWindowActive(form_.get()));
     }
 
     void Click(std::string_view control) override
@@ -166,10 +169,11 @@ private:
         return widget;
     }
 
-    // Keys go where the user's keyboard sends them: to the focused widget.
+    // Keys go where the user's keyboard sends them: to the window's focused
+    // widget.
     [[nodiscard]] QWidget* Receiver() const
     {
-        QWidget* focus = QApplication::focusWidget();
+        QWidget* focus = form_->focusWidget();
         return focus != nullptr ? focus : form_.get();
     }
 
