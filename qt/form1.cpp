@@ -117,9 +117,9 @@ void Form1::CreateControls()
         field->setFont(large);
         // Flat, with a plain border in the window-text colour; greyed on
         // the window's own colour while disabled.
-        field->setStyleSheet(QStringLiteral(
-            "QLineEdit { border: 1px solid palette(window-text); }"
-            "QLineEdit:disabled { background: palette(window); }"));
+        field->setStyleSheet(
+            QStringLiteral("QLineEdit { border: 1px solid palette(window-text); }"
+                           "QLineEdit:disabled { background: palette(window); }"));
     }
     text1_->setAccessibleName(ToQString(kText1AccessibleName));
     text2_->setAccessibleName(ToQString(kText2AccessibleName));
