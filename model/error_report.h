@@ -16,8 +16,13 @@ public:
     virtual void Report(int number, std::string_view description) = 0;
 };
 
+// What the user can do about a run-time error of this number, or "" for a
+// number no conversion raises.
+[[nodiscard]] std::string_view ErrorAdvice(int number);
+
 // The text the report shows: the number on the first line, the description
-// on the second, such as "Ошибка выполнения '13':\nНесоответствие типа".
+// on the second, then after a blank line what to do, such as
+// "Ошибка выполнения '13':\nНесоответствие типа\n\nВ поле нет числа. …".
 [[nodiscard]] std::string FormatErrorReport(int number, std::string_view description);
 
 }  // namespace level

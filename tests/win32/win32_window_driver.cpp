@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <memory>
+#include <utility>
 
 #include <gtest/gtest.h>
 
@@ -54,7 +55,11 @@ public:
                                                report))
     {
         form_->Show(SW_SHOWNORMAL);
-        Settle();
+        // The first window of a process also waits for Wine's own start
+        // (its desktop and services) before the window manager frames it;
+        // a clear before that frame arrives would be undone by it.
+        static bool firstWindow = true;
+        Settle(std::exchange(firstWindow, false) ? kFirstWindowQuietMs : kQuietMs);
     }
 
     ~Win32WindowDriver() override { DestroyWindow(other_); }
@@ -250,12 +255,16 @@ private:
 
     // Pumps until the window system has had its say: a window manager maps,
     // activates and frames windows in its own time.
-    void Settle()
+    void Settle(DWORD quietMs = kQuietMs)
     {
         do {
             Pump();
-        } while (MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT) != WAIT_TIMEOUT);
+        } while (MsgWaitForMultipleObjects(0, nullptr, FALSE, quietMs, QS_ALLINPUT) !=
+                 WAIT_TIMEOUT);
     }
+
+    static constexpr DWORD kQuietMs = 50;
+    static constexpr DWORD kFirstWindowQuietMs = 1000;
 
     std::unique_ptr<win32::Form1> form_;
     HWND other_ = nullptr;
