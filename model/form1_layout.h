@@ -20,6 +20,14 @@ inline constexpr int kClientHeight = 4185;
 // The frame as designed: 345 twips above the client area, 60 below it.
 inline constexpr int kDesignedFrameHeight = 345 + 60;
 
+// The client height an outer height leaves with the designed frame. Each
+// binding applies the model's outer height so, whatever frame the window
+// system draws, and the client area keeps the designed share of it.
+[[nodiscard]] constexpr int DesignedClientHeight(int outerHeight)
+{
+    return outerHeight - kDesignedFrameHeight;
+}
+
 inline constexpr std::array<ControlPlacement, 14> kForm1Layout = {{
     {"Text1", 240, 1200, 2895, 615},
     {"Option1", 3840, 480, 1215, 495},
@@ -57,7 +65,10 @@ inline constexpr std::string_view kText3AccessibleName = "Напряжение �
 
 // The fields' one further design setting, their 3-D appearance, is off: each
 // field is flat, with a single plain one-pixel border (the system's frame
-// colour on Windows, the window-text colour in Qt), in every binding.
+// colour on Windows, the window-text colour in Qt), in every binding; while
+// a field has the focus its border takes the highlight colour. A disabled
+// field is drawn on the window's own colour, its text greyed yet readable
+// at 4.5:1 or more (Windows' grey text on the button face).
 
 // The window's fonts: one family, 8 points for the window's default font and
 // 24 points for the fields and their unit captions.

@@ -2,13 +2,15 @@
 
 #include <QApplication>
 #include <QButtonGroup>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QFontDatabase>
 #include <QFrame>
 #include <QGroupBox>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShowEvent>
@@ -20,7 +22,9 @@
 #include "model/control_names.h"
 #include "model/event_dispatch.h"
 #include "model/form1_layout.h"
+#include "model/result_line.h"
 #include "model/twips.h"
+#include "qt/flat_field.h"
 
 namespace level {
 namespace {
@@ -81,7 +85,10 @@ Widget* Make(QWidget* parent, const char* name, Args&&... args)
 }  // namespace
 
 Form1::Form1(RegionalSettings settings, ErrorReport& report, QWidget* parent)
-    : QWidget(parent), model_(std::move(settings)), report_(report)
+    : QWidget(parent),
+      decimalSeparator_(QString::fromStdString(settings.decimalSeparator)),
+      model_(std::move(settings)),
+      report_(report)
 {
     setWindowTitle(ToQString(kForm1Caption));
     setWindowIcon(ConverterIcon());
@@ -110,16 +117,11 @@ void Form1::CreateControls()
     frame1_ = Make<QGroupBox>(this, "Frame1", ToQString(kFrame1Caption));
 
     const QFont large = DesignFont(kLargeFontPoints);
-    text1_ = Make<QLineEdit>(this, "Text1");
-    text2_ = Make<QLineEdit>(this, "Text2");
-    text3_ = Make<QLineEdit>(this, "Text3");
-    for (QLineEdit* field : {text1_, text2_, text3_}) {
+    text1_ = Make<FlatField>(this, "Text1", decimalSeparator_);
+    text2_ = Make<FlatField>(this, "Text2", decimalSeparator_);
+    text3_ = Make<FlatField>(this, "Text3", decimalSeparator_);
+    for (FlatField* field : {text1_, text2_, text3_}) {
         field->setFont(large);
-        // Flat, with a plain border in the window-text colour; greyed on
-        // the window's own colour while disabled.
-        field->setStyleSheet(
-            QStringLiteral("QLineEdit { border: 1px solid palette(window-text); }"
-                           "QLineEdit:disabled { background: palette(window); }"));
     }
     text1_->setAccessibleName(ToQString(kText1AccessibleName));
     text2_->setAccessibleName(ToQString(kText2AccessibleName));
@@ -135,9 +137,11 @@ void Form1::CreateControls()
     command1_ = Make<QPushButton>(this, "Command1", ToQString(kCommand1Caption));
     command2_ = Make<QPushButton>(this, "Command2", ToQString(kCommand2Caption));
     for (QPushButton* command : {command1_, command2_}) {
-        // Neither button answers Enter or Escape.
+        // Neither button is a default or cancel button; a focused one takes
+        // Enter as a press, as in a Windows dialog (see eventFilter).
         command->setAutoDefault(false);
         command->setDefault(false);
+        command->installEventFilter(this);
     }
     label1_ = Make<QLabel>(this, "Label1");
     label1_->setWordWrap(true);
@@ -191,7 +195,7 @@ void Form1::ConnectControls()
             [this] { Run(&ConverterModel::Command1_Click); });
     connect(command2_, &QPushButton::clicked, this,
             [this] { Run(&ConverterModel::Command2_Click); });
-    for (QLineEdit* field : {text1_, text2_, text3_}) {
+    for (FlatField* field : {text1_, text2_, text3_}) {
         connect(field, &QLineEdit::textEdited, this, [this, field](const QString& text) {
             model_.SetFieldText(ControlOf(field), text.toStdString());
         });
@@ -210,7 +214,7 @@ void Form1::Run(void (ConverterModel::*handler)())
 void Form1::ShowModel()
 {
     for (Control control : {Control::Text1, Control::Text2, Control::Text3}) {
-        QLineEdit* field = Field(control);
+        FlatField* field = Field(control);
         const QString text = QString::fromStdString(model_.FieldText(control));
         if (field->text() != text) {
             // Shown from its first character: a long result would otherwise
@@ -247,7 +251,7 @@ void Form1::ShowFocus()
         return;
     }
     focus->setFocus(Qt::OtherFocusReason);
-    if (auto* field = qobject_cast<QLineEdit*>(focus)) {
+    if (auto* field = qobject_cast<FlatField*>(focus)) {
         field->selectAll();
     }
 }
@@ -255,13 +259,28 @@ void Form1::ShowFocus()
 // The model's height is the outer one, applied as the designed frame would
 // take it: whatever frame the window system draws, the client area keeps
 // the designed share of it.
+// A maximised or full-screen window keeps its state: the height waits for
+// the window's return to its normal size.
 void Form1::ShowWindowHeight()
 {
     if (model_.WindowHeightWrites() == shownHeightWrites_) {
         return;
     }
+    if ((windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) != 0) {
+        heightAwaitsNormalSize_ = true;
+        return;
+    }
     shownHeightWrites_ = model_.WindowHeightWrites();
-    resize(width(), TwipsToPixels(model_.WindowHeight() - kDesignedFrameHeight));
+    heightAwaitsNormalSize_ = false;
+    resize(width(), TwipsToPixels(DesignedClientHeight(model_.WindowHeight())));
+}
+
+void Form1::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && heightAwaitsNormalSize_) {
+        ShowWindowHeight();
+    }
 }
 
 // The arrow keys move through the option group in tab order, wrapping
@@ -272,13 +291,19 @@ bool Form1::eventFilter(QObject* watched, QEvent* event)
     if (event->type() != QEvent::KeyPress) {
         return QWidget::eventFilter(watched, event);
     }
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (auto* command = qobject_cast<QPushButton*>(watched);
+        command != nullptr && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
+        command->click();
+        return true;
+    }
     const std::array<QRadioButton*, 3> group = {option1_, option2_, option3_};
     const auto* current = std::find(group.begin(), group.end(), watched);
     if (current == group.end()) {
         return QWidget::eventFilter(watched, event);
     }
     int step = 0;
-    switch (static_cast<QKeyEvent*>(event)->key()) {
+    switch (key) {
         case Qt::Key_Down:
         case Qt::Key_Right:
             step = 1;
@@ -294,6 +319,27 @@ bool Form1::eventFilter(QObject* watched, QEvent* event)
     next->setFocus(Qt::TabFocusReason);
     next->click();
     return true;
+}
+
+// Ctrl+C that no field takes for its selection copies the three fields as
+// one line.
+void Form1::keyPressEvent(QKeyEvent* event)
+{
+    if (event->matches(QKeySequence::Copy)) {
+        QApplication::clipboard()->setText(QString::fromStdString(ResultLine(model_)));
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+// A greyed field takes no mouse input, so its right click comes here.
+void Form1::contextMenuEvent(QContextMenuEvent* event)
+{
+    if (auto* field = qobject_cast<FlatField*>(childAt(event->pos()))) {
+        field->CreateMenu()->popup(event->globalPos());
+        return;
+    }
+    QWidget::contextMenuEvent(event);
 }
 
 void Form1::showEvent(QShowEvent* event)
@@ -317,9 +363,9 @@ void Form1::FollowFocus(QWidget* now)
     }
 }
 
-QLineEdit* Form1::Field(Control field) const
+FlatField* Form1::Field(Control field) const
 {
-    return static_cast<QLineEdit*>(Widget(field));
+    return static_cast<FlatField*>(Widget(field));
 }
 
 QWidget* Form1::Widget(Control control) const

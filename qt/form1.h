@@ -9,13 +9,13 @@ class QButtonGroup;
 class QFrame;
 class QGroupBox;
 class QLabel;
-class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
 namespace level {
 
 class ErrorReport;
+class FlatField;
 
 // The converter window: fourteen controls at their designed places, bound to
 // a ConverterModel. Clicks run the model's handlers through the event
@@ -34,6 +34,9 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -45,21 +48,23 @@ private:
     void ShowWindowHeight();
     void ShowFocus();
     void FollowFocus(QWidget* now);
-    [[nodiscard]] QLineEdit* Field(Control field) const;
+    [[nodiscard]] FlatField* Field(Control field) const;
     [[nodiscard]] QWidget* Widget(Control control) const;
     [[nodiscard]] Control ControlOf(const QWidget* widget) const;
 
+    QString decimalSeparator_;
     ConverterModel model_;
     ErrorReport& report_;
     int shownHeightWrites_ = 0;
+    bool heightAwaitsNormalSize_ = false;
     bool shownOnce_ = false;
     QMetaObject::Connection focusFollower_;
 
     QFrame* shape1_ = nullptr;
     QGroupBox* frame1_ = nullptr;
-    QLineEdit* text1_ = nullptr;
-    QLineEdit* text2_ = nullptr;
-    QLineEdit* text3_ = nullptr;
+    FlatField* text1_ = nullptr;
+    FlatField* text2_ = nullptr;
+    FlatField* text3_ = nullptr;
     QRadioButton* option1_ = nullptr;
     QRadioButton* option2_ = nullptr;
     QRadioButton* option3_ = nullptr;

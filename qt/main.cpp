@@ -6,6 +6,7 @@
 #include "model/system_regional_settings.h"
 #include "qt/form1.h"
 #include "qt/message_box_error_report.h"
+#include "qt/russian_qt_texts.h"
 
 namespace {
 
@@ -40,6 +41,7 @@ int main(int /*argc*/, char* argv[])
     qInstallMessageHandler(qtHandler);
     QApplication::setApplicationName(QStringLiteral("level-converter"));
     QApplication::setApplicationVersion(QStringLiteral(LEVEL_CONVERTER_VERSION));
+    level::InstallRussianQtTexts(application);
 
     level::MessageBoxErrorReport report;
     level::Form1 form(level::ReadSystemRegionalSettings(), report);

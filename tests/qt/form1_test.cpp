@@ -17,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include "qt/form1.h"
+#include "qt/russian_qt_texts.h"
 #include "window/capturing_report.h"
 #include "window/designed_form.h"
 
@@ -140,6 +141,7 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication application(argc, argv);
+    level::InstallRussianQtTexts(application);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

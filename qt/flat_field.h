@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QLineEdit>
+#include <QString>
+
+class QMenu;
+
+namespace level {
+
+// One of the window's three text fields, drawn flat without a style sheet:
+// a plain one-pixel border in the window-text colour, in the highlight
+// colour while the field has the focus, with its text kept clear of it.
+// Greyed, it shows on the window's own colour in a grey that still reads
+// at 4.5:1. Hovering shows its whole text; the keypad's decimal key types
+// the user's decimal separator.
+class FlatField final : public QLineEdit {
+    Q_OBJECT
+
+public:
+    FlatField(QString decimalSeparator, QWidget* parent);
+
+    // The field's menu: the editing commands while it is enabled, only
+    // «Копировать» while it is greyed. Either way, «Копировать» with
+    // nothing selected copies the whole text.
+    [[nodiscard]] QMenu* CreateMenu();
+    void CopyWholeText() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    void ReadablyGreyed();
+
+    QString decimalSeparator_;
+};
+
+}  // namespace level
