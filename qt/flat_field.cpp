@@ -11,6 +11,8 @@
 #include <cmath>
 #include <utility>
 
+#include "model/field_tip.h"
+
 namespace level {
 namespace {
 
@@ -27,8 +29,9 @@ double Luminance(const QColor& colour)
 
 double Contrast(const QColor& one, const QColor& other)
 {
-    const auto [dark, light] = std::minmax(Luminance(one), Luminance(other));
-    return (light + 0.05) / (dark + 0.05);
+    const double first = Luminance(one);
+    const double second = Luminance(other);
+    return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
 }
 
 // The colour a tenth of the way at a time from the greyed colour toward the
@@ -50,6 +53,22 @@ QColor ReadableGrey(const QColor& grey, const QColor& text, const QColor& backgr
     return text;
 }
 
+// The standard menu's «Копировать», in Qt's own words.
+QString CopyText()
+{
+    return QCoreApplication::translate("QLineEdit", "&Copy");
+}
+
+QAction* CopyAction(const QMenu& menu)
+{
+    for (QAction* action : menu.actions()) {
+        if (action->text().section(QLatin1Char('\t'), 0, 0) == CopyText()) {
+            return action;
+        }
+    }
+    return nullptr;
+}
+
 // Room between the border and the text, each side.
 constexpr int kTextMargin = 2;
 
@@ -61,7 +80,9 @@ FlatField::FlatField(QString decimalSeparator, QWidget* parent)
     setFrame(false);
     setTextMargins(kTextMargin, 0, kTextMargin, 0);
     ReadablyGreyed();
-    connect(this, &QLineEdit::textChanged, this, [this](const QString& text) { setToolTip(text); });
+    connect(this, &QLineEdit::textChanged, this, [this](const QString& text) {
+        setToolTip(QString::fromStdString(FieldTip(text.toStdString())));
+    });
 }
 
 void FlatField::ReadablyGreyed()
@@ -106,10 +127,9 @@ QMenu* FlatField::CreateMenu()
         menu = createStandardContextMenu();
     } else {
         menu = new QMenu(this);
-        menu->addAction(QStringLiteral("&Копировать"))->setObjectName(QStringLiteral("edit-copy"));
+        menu->addAction(CopyText());
     }
-    if (auto* copy = menu->findChild<QAction*>(QStringLiteral("edit-copy"));
-        copy != nullptr && !hasSelectedText()) {
+    if (QAction* copy = CopyAction(*menu); copy != nullptr && !hasSelectedText()) {
         copy->setEnabled(!text().isEmpty());
         disconnect(copy, &QAction::triggered, nullptr, nullptr);
         connect(copy, &QAction::triggered, this, &FlatField::CopyWholeText);

@@ -267,18 +267,19 @@ void Form1::ShowWindowHeight()
         return;
     }
     if ((windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) != 0) {
-        heightAwaitsNormalSize_ = true;
+        normalWidth_ = normalGeometry().width();
         return;
     }
     shownHeightWrites_ = model_.WindowHeightWrites();
-    heightAwaitsNormalSize_ = false;
-    resize(width(), TwipsToPixels(DesignedClientHeight(model_.WindowHeight())));
+    const int width = std::exchange(normalWidth_, 0);
+    resize(width > 0 ? width : this->width(),
+           TwipsToPixels(DesignedClientHeight(model_.WindowHeight())));
 }
 
 void Form1::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange && heightAwaitsNormalSize_) {
+    if (event->type() == QEvent::WindowStateChange && normalWidth_ > 0) {
         ShowWindowHeight();
     }
 }

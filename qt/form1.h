@@ -56,7 +56,9 @@ private:
     ConverterModel model_;
     ErrorReport& report_;
     int shownHeightWrites_ = 0;
-    bool heightAwaitsNormalSize_ = false;
+    // While maximised, the width the window gets back with its cleared
+    // height when restored; 0 when no height waits.
+    int normalWidth_ = 0;
     bool shownOnce_ = false;
     QMetaObject::Connection focusFollower_;
 

@@ -1,10 +1,17 @@
 #include "win32/form1.h"
 
+#include <commctrl.h>
+#include <windowsx.h>
+
 #include <string>
 #include <utility>
 
 #include "model/control_names.h"
 #include "model/event_dispatch.h"
+#include "model/result_line.h"
+#include "win32/clipboard.h"
+#include "win32/field_menu.h"
+#include "win32/flat_field.h"
 #include "win32/utf16.h"
 
 namespace level::win32 {
@@ -122,8 +129,13 @@ int ScreenDpi()
 }  // namespace
 
 Form1::Form1(HINSTANCE instance, RegionalSettings settings, ErrorReport& report)
-    : model_(std::move(settings)), report_(report), dpi_(ScreenDpi())
+    : decimalSeparator_(Widen(settings.decimalSeparator)),
+      model_(std::move(settings)),
+      report_(report),
+      dpi_(ScreenDpi())
 {
+    const INITCOMMONCONTROLSEX tooltips{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&tooltips);
     RegisterWindowClass(instance, &Form1::WindowProcedure);
     RECT outer{0, 0, TwipsToPixels(kClientWidth), TwipsToPixels(kClientHeight)};
     AdjustWindowRectEx(&outer, kWindowStyle, FALSE, 0);
@@ -131,6 +143,7 @@ Form1::Form1(HINSTANCE instance, RegionalSettings settings, ErrorReport& report)
     CreateWindowExW(0, kWindowClass, caption.c_str(), kWindowStyle, CW_USEDEFAULT, CW_USEDEFAULT,
                     outer.right - outer.left, outer.bottom - outer.top, nullptr, nullptr, instance,
                     this);
+    tips_ = std::make_unique<FieldTips>(window_);
     dialogFont_ = MakeFont(kDialogFontPoints);
     largeFont_ = MakeFont(kLargeFontPoints);
     CreateControls(instance);
@@ -161,9 +174,45 @@ void Form1::Show(int showCommand)
     model_.SetFocus(ControlOf(GetFocus()));
 }
 
-bool Form1::PreTranslate(MSG& message) const
+bool Form1::PreTranslate(MSG& message)
 {
+    if (message.message == WM_KEYDOWN && message.wParam == VK_DECIMAL && TypeDecimalSeparator()) {
+        return true;
+    }
+    if (message.message == WM_KEYDOWN && message.wParam == 'C' && GetKeyState(VK_CONTROL) < 0 &&
+        CopyResultLine()) {
+        return true;
+    }
     return IsDialogMessageW(window_, &message) != FALSE;
+}
+
+// The keypad's decimal key types the user's decimal separator into a
+// field, whatever the keyboard layout puts on it.
+bool Form1::TypeDecimalSeparator()
+{
+    if (!ControlName(ControlOf(GetFocus())).starts_with("Text")) {
+        return false;
+    }
+    SendMessageW(GetFocus(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(decimalSeparator_.c_str()));
+    return true;
+}
+
+// Ctrl+C that no field takes for its selection copies the three fields as
+// one line.
+bool Form1::CopyResultLine()
+{
+    HWND focus = GetFocus();
+    if (ControlName(ControlOf(focus)).starts_with("Text")) {
+        DWORD first = 0;
+        DWORD last = 0;
+        SendMessageW(focus, EM_GETSEL, reinterpret_cast<WPARAM>(&first),
+                     reinterpret_cast<LPARAM>(&last));
+        if (last > first) {
+            return false;  // the field copies its selection
+        }
+    }
+    PutOnClipboard(window_, Widen(ResultLine(model_)));
+    return true;
 }
 
 HWND Form1::ControlHandle(std::string_view name) const
@@ -209,6 +258,9 @@ LRESULT Form1::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
         case WM_PAINT:
             PaintShape1();
             return 0;
+        case WM_CONTEXTMENU:
+            OnContextMenu({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+            return 0;
         case WM_DESTROY:
             // Closing the window ends the program; nothing is saved.
             window_ = nullptr;
@@ -248,6 +300,10 @@ void Form1::CreateControls(HINSTANCE instance)
             instance, nullptr);
         HFONT font = UsesLargeFont(placement.name) ? largeFont_ : dialogFont_;
         SendMessageW(controls_[i], WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        if (placement.name.starts_with("Text")) {
+            MakeFlatField(controls_[i]);
+            tips_->Add(controls_[i]);
+        }
         if (placement.name.starts_with("Option")) {
             // An option that merely receives the focus does not select
             // itself: only a click, a key press on it or the arrow keys do.
@@ -261,13 +317,18 @@ void Form1::CreateControls(HINSTANCE instance)
 
 void Form1::OnCommand(int id, int code)
 {
+    if (id == IDOK) {
+        PressFocusedButton();
+        return;
+    }
     const std::size_t index = static_cast<std::size_t>(id - kFirstControlId);
     if (id < kFirstControlId || index >= kForm1Layout.size()) {
-        return;  // Enter and Escape arrive as IDOK and IDCANCEL: nothing to press
+        return;  // Escape arrives as IDCANCEL: nothing to press
     }
     const std::string_view name = kForm1Layout[index].name;
     if (code == EN_CHANGE && !writingFields_) {
         model_.SetFieldText(ControlOf(controls_[index]), Narrow(WindowText(controls_[index])));
+        tips_->Show(controls_[index], model_.FieldText(ControlOf(controls_[index])));
         return;
     }
     if (code != BN_CLICKED) {
@@ -289,6 +350,32 @@ void Form1::OnCommand(int id, int code)
     for (const auto& [control, handler] : kHandlers) {
         if (control == name) {
             Run(handler);
+        }
+    }
+}
+
+// Enter arrives as IDOK. Neither button is a default button, so Enter in a
+// field presses nothing; a focused push button takes it as a press, as a
+// focused button in a Windows dialog does.
+void Form1::PressFocusedButton()
+{
+    HWND focus = GetFocus();
+    if (ControlName(ControlOf(focus)).starts_with("Command")) {
+        SendMessageW(focus, BM_CLICK, 0, 0);
+    }
+}
+
+// A greyed field takes no mouse input, so its right click reaches the
+// window.
+void Form1::OnContextMenu(POINT at)
+{
+    for (Control control : {Control::Text1, Control::Text2, Control::Text3}) {
+        HWND field = Widget(control);
+        RECT place{};
+        GetWindowRect(field, &place);
+        if (PtInRect(&place, at) != FALSE) {
+            ShowFieldMenu(window_, field, at);
+            return;
         }
     }
 }
@@ -326,6 +413,7 @@ void Form1::ShowModel()
             writingFields_ = true;
             SetWindowTextW(field, text.c_str());
             writingFields_ = false;
+            tips_->Show(field, model_.FieldText(control));
         }
         EnableWindow(field, model_.FieldEnabled(control) ? TRUE : FALSE);
     }
@@ -378,6 +466,8 @@ void Form1::ShowLabel1()
 // The model's height is the outer one, applied as the designed frame would
 // take it: whatever frame the system draws (Windows 10 and 11 draw a far
 // thicker one than designed), the client area keeps the designed share.
+// A maximised or minimised window keeps its state: the height goes to the
+// size it has when restored.
 void Form1::ShowWindowHeight()
 {
     if (model_.WindowHeightWrites() == shownHeightWrites_) {
@@ -389,9 +479,17 @@ void Form1::ShowWindowHeight()
     GetWindowRect(window_, &outer);
     GetClientRect(window_, &client);
     const int frame = (outer.bottom - outer.top) - client.bottom;
-    SetWindowPos(window_, nullptr, 0, 0, outer.right - outer.left,
-                 TwipsToPixels(model_.WindowHeight() - kDesignedFrameHeight) + frame,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const int height = TwipsToPixels(DesignedClientHeight(model_.WindowHeight())) + frame;
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof placement;
+    GetWindowPlacement(window_, &placement);
+    if (placement.showCmd == SW_SHOWNORMAL) {
+        SetWindowPos(window_, nullptr, 0, 0, outer.right - outer.left, height,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        return;
+    }
+    placement.rcNormalPosition.bottom = placement.rcNormalPosition.top + height;
+    SetWindowPlacement(window_, &placement);
 }
 
 void Form1::PaintShape1()

@@ -3,11 +3,14 @@
 #include <windows.h>
 
 #include <array>
+#include <memory>
+#include <string>
 #include <string_view>
 
 #include "core/regional_settings.h"
 #include "model/converter_model.h"
 #include "model/form1_layout.h"
+#include "win32/field_tips.h"
 
 namespace level {
 class ErrorReport;
@@ -29,13 +32,16 @@ public:
 
     // Shows the window and gives the first focus by the tab order.
     void Show(int showCommand);
-    // Lets the dialog manager handle Tab, the arrow keys and the mnemonics.
-    bool PreTranslate(MSG& message) const;
+    // Takes the keys the window answers itself (the keypad's decimal key in
+    // a field, Ctrl+C with nothing selected), then lets the dialog manager
+    // handle Tab, the arrow keys and the mnemonics.
+    bool PreTranslate(MSG& message);
 
     [[nodiscard]] HWND Handle() const { return window_; }
     [[nodiscard]] HWND ControlHandle(std::string_view name) const;
     [[nodiscard]] int TwipsToPixels(int twips) const;
     [[nodiscard]] const ConverterModel& model() const { return model_; }
+    [[nodiscard]] HWND TipsHandle() const { return tips_->Handle(); }
 
 private:
     static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam,
@@ -44,6 +50,10 @@ private:
 
     void CreateControls(HINSTANCE instance);
     void OnCommand(int id, int code);
+    void PressFocusedButton();
+    void OnContextMenu(POINT at);
+    bool TypeDecimalSeparator();
+    bool CopyResultLine();
     void Run(void (ConverterModel::*handler)());
     bool OnActivate(bool active);
     void ShowModel();
@@ -55,9 +65,11 @@ private:
     [[nodiscard]] HWND Widget(Control control) const;
     [[nodiscard]] Control ControlOf(HWND handle) const;
 
+    std::wstring decimalSeparator_;
     ConverterModel model_;
     ErrorReport& report_;
     HWND window_ = nullptr;
+    std::unique_ptr<FieldTips> tips_;
     int dpi_ = 96;
     std::array<HWND, kForm1Layout.size()> controls_{};
     HFONT dialogFont_ = nullptr;

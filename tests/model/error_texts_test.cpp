@@ -6,6 +6,7 @@
 
 #include "model/converter_model.h"
 #include "model/error_report.h"
+#include "model/field_tip.h"
 #include "model/result_line.h"
 
 namespace level {
@@ -59,6 +60,29 @@ TEST(ResultLine, JoinsTheShownTextsWithTheirUnits)
     model.Command2_Click();
     EXPECT_EQ(ResultLine(model), " дБ =  Нп =  В");
 }
+
+struct TipCase {
+    const char* name;
+    std::string text;
+    std::string tip;
+};
+
+class FieldTipOf : public ::testing::TestWithParam<TipCase> {};
+
+TEST_P(FieldTipOf, IsTheWholeTextUpTo256Characters)
+{
+    EXPECT_EQ(FieldTip(GetParam().text), GetParam().tip);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, FieldTipOf,
+    ::testing::Values(TipCase{"Empty", "", ""},
+                      TipCase{"LongResult", "775000000000000", "775000000000000"},
+                      TipCase{"Exactly256", std::string(256, '7'), std::string(256, '7')},
+                      TipCase{"OneMore", std::string(257, '7'), std::string(256, '7') + "…"},
+                      // Cut between characters, never inside one.
+                      TipCase{"Cyrillic", std::string(255, '7') + "бв", std::string(255, '7') + "б…"}),
+    [](const auto& tip) { return std::string(tip.param.name); });
 
 }  // namespace
 }  // namespace level

@@ -4,11 +4,15 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
+#include <QHelpEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTest>
+#include <QToolTip>
 #include <memory>
 
 #include <gtest/gtest.h>
@@ -62,11 +66,12 @@ public:
     void Press(Key key) override
     {
         static const std::pair<Qt::Key, Qt::KeyboardModifier> kKeys[] = {
-            {Qt::Key_Tab, Qt::NoModifier},    {Qt::Key_Backtab, Qt::ShiftModifier},
-            {Qt::Key_Up, Qt::NoModifier},     {Qt::Key_Down, Qt::NoModifier},
-            {Qt::Key_Left, Qt::NoModifier},   {Qt::Key_Right, Qt::NoModifier},
-            {Qt::Key_Return, Qt::NoModifier}, {Qt::Key_Escape, Qt::NoModifier},
-            {Qt::Key_Space, Qt::NoModifier}};
+            {Qt::Key_Tab, Qt::NoModifier},     {Qt::Key_Backtab, Qt::ShiftModifier},
+            {Qt::Key_Up, Qt::NoModifier},      {Qt::Key_Down, Qt::NoModifier},
+            {Qt::Key_Left, Qt::NoModifier},    {Qt::Key_Right, Qt::NoModifier},
+            {Qt::Key_Return, Qt::NoModifier},  {Qt::Key_Escape, Qt::NoModifier},
+            {Qt::Key_Space, Qt::NoModifier},   {Qt::Key_C, Qt::ControlModifier},
+            {Qt::Key_Period, Qt::KeypadModifier}};
         const auto& [qtKey, modifier] = kKeys[static_cast<int>(key)];
         QTest::keyClick(Receiver(), qtKey, modifier);
     }
@@ -94,6 +99,48 @@ public:
         EXPECT_TRUE(QTest::qWaitFor([&] { return form_->size() == wanted; }));
     }
 
+    void SetMaximised(bool maximised) override
+    {
+        if (maximised) {
+            form_->showMaximized();
+        } else {
+            form_->showNormal();
+        }
+        EXPECT_TRUE(QTest::qWaitFor([&] { return form_->isMaximized() == maximised; }));
+        QTest::qWait(100);  // the window manager's new size
+    }
+
+    std::vector<std::string> RightClickAndChoose(std::string_view control,
+                                                 std::string_view item) override
+    {
+        // The event a right click brings, sent where the mouse is: a greyed
+        // widget passes it on to the window.
+        QWidget* widget = Find(control);
+        const QPoint middle = widget->rect().center();
+        QContextMenuEvent rightClick(QContextMenuEvent::Mouse, middle, widget->mapToGlobal(middle));
+        QApplication::sendEvent(widget, &rightClick);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (menu == nullptr) {
+            return {};
+        }
+        std::vector<std::string> items;
+        QAction* chosen = nullptr;
+        for (QAction* action : menu->actions()) {
+            const QString shown = action->text().section(QLatin1Char('\t'), 0, 0).remove(QLatin1Char('&'));
+            if (shown == ToQString(item)) {
+                chosen = action;
+            }
+            items.push_back(action->isSeparator() ? "-"
+                            : action->isEnabled() ? shown.toStdString()
+                                                  : "(" + shown.toStdString() + ")");
+        }
+        menu->close();
+        if (chosen != nullptr) {
+            chosen->trigger();
+        }
+        return items;
+    }
+
     void SwitchToAnotherWindow() override
     {
         other_ = std::make_unique<QWidget>();
@@ -116,6 +163,7 @@ public:
         const QRect place = widget->geometry();
         Seen seen{.text = TextOf(widget),
                   .enabled = widget->isEnabled(),
+                  .maximised = widget->isMaximized(),
                   .fontPoints = widget->font().pointSize(),
                   .lineHeight = QFontMetrics(widget->font()).height(),
                   .place = PixelRect{place.x(), place.y(), place.width(), place.height()}};
@@ -123,6 +171,7 @@ public:
             seen.checked = button->isChecked();
         }
         if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+            seen.toolTip = HoverTip(edit);
             const int caret = edit->cursorPosition();
             seen.selection = edit->hasSelectedText()
                                  ? std::pair{edit->selectionStart(), edit->selectionEnd()}
@@ -148,6 +197,16 @@ public:
         return {form_->width(), form_->height()};
     }
 
+    [[nodiscard]] std::string Clipboard() const override
+    {
+        return QApplication::clipboard()->text().toStdString();
+    }
+
+    [[nodiscard]] std::uint32_t HighlightColour() const override
+    {
+        return form_->palette().color(QPalette::Active, QPalette::Highlight).rgb() & 0xFFFFFFu;
+    }
+
     [[nodiscard]] std::uint32_t PixelAt(int x, int y) override
     {
         const QImage image = form_->grab().toImage();
@@ -167,6 +226,17 @@ private:
                                        : form_->findChild<Widget*>(ToQString(name));
         EXPECT_NE(widget, nullptr) << name;
         return widget;
+    }
+
+    // The tooltip the mouse resting on the widget's middle brings up.
+    static std::string HoverTip(QWidget* widget)
+    {
+        const QPoint middle = widget->rect().center();
+        QHelpEvent hover(QEvent::ToolTip, middle, widget->mapToGlobal(middle));
+        QApplication::sendEvent(widget, &hover);
+        const std::string tip = QToolTip::isVisible() ? QToolTip::text().toStdString() : "";
+        QToolTip::hideText();
+        return tip;
     }
 
     // Keys go where the user's keyboard sends them: to the window's focused

@@ -7,10 +7,15 @@
 #include <algorithm>
 #include <array>
 #include <memory>
+#include <string>
 #include <utility>
+#include <vector>
 
 #include <gtest/gtest.h>
 
+#include <commctrl.h>
+
+#include "win32/clipboard.h"
 #include "win32/form1.h"
 #include "win32/utf16.h"
 #include "window/designed_form.h"
@@ -25,19 +30,6 @@ std::string TextOf(HWND window)
     text.resize(static_cast<std::size_t>(
         GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
     return win32::Narrow(text);
-}
-
-void PutOnClipboard(HWND owner, const std::string& text)
-{
-    const std::wstring wide = win32::Widen(text);
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (wide.size() + 1) * sizeof(wchar_t));
-    auto* buffer = static_cast<wchar_t*>(GlobalLock(memory));
-    *std::copy(wide.begin(), wide.end(), buffer) = L'\0';
-    GlobalUnlock(memory);
-    ASSERT_TRUE(OpenClipboard(owner));
-    EmptyClipboard();
-    SetClipboardData(CF_UNICODETEXT, memory);
-    CloseClipboard();
 }
 
 int ScreenDpi()
@@ -70,16 +62,20 @@ public:
 
     void Press(Key key) override
     {
-        static constexpr std::array<WPARAM, 9> kKeys = {
-            VK_TAB, VK_TAB, VK_UP, VK_DOWN, VK_LEFT, VK_RIGHT, VK_RETURN, VK_ESCAPE, VK_SPACE};
-        // Shift held for Backtab, as the dialog manager reads it.
+        static constexpr std::array<WPARAM, 11> kKeys = {
+            VK_TAB,    VK_TAB,    VK_UP,   VK_DOWN, VK_LEFT,   VK_RIGHT,
+            VK_RETURN, VK_ESCAPE, VK_SPACE, 'C',    VK_DECIMAL};
+        // Shift held for Backtab and Control for Ctrl+C, as the dialog
+        // manager and the window read them.
         std::array<BYTE, 256> keys{};
         GetKeyboardState(keys.data());
         keys[VK_SHIFT] = key == Key::Backtab ? 0x80 : 0;
+        keys[VK_CONTROL] = key == Key::CtrlC ? 0x80 : 0;
         SetKeyboardState(keys.data());
         Deliver(WM_KEYDOWN, kKeys.at(static_cast<std::size_t>(key)));
         Deliver(WM_KEYUP, kKeys.at(static_cast<std::size_t>(key)));
         keys[VK_SHIFT] = 0;
+        keys[VK_CONTROL] = 0;
         SetKeyboardState(keys.data());
     }
 
@@ -98,7 +94,7 @@ public:
 
     void Paste(std::string_view field, const std::string& text) override
     {
-        PutOnClipboard(form_->Handle(), text);
+        ASSERT_TRUE(win32::PutOnClipboard(form_->Handle(), win32::Widen(text)));
         FocusAndSelectAll(field);
         Send(Handle(field), WM_PASTE);  // what Ctrl+V does in an edit
     }
@@ -112,6 +108,33 @@ public:
             form_->Handle(), nullptr, 0, 0, outer.right - outer.left - client.width + size.width,
             outer.bottom - outer.top - client.height + size.height, SWP_NOMOVE | SWP_NOZORDER);
         Pump();
+    }
+
+    void SetMaximised(bool maximised) override
+    {
+        ShowWindow(form_->Handle(), maximised ? SW_MAXIMIZE : SW_RESTORE);
+        Settle();
+    }
+
+    // The menu is modal: a timer reads it and chooses by the item's mnemonic
+    // while it is up.
+    std::vector<std::string> RightClickAndChoose(std::string_view control,
+                                                 std::string_view item) override
+    {
+        menuItems_.clear();
+        chosenItem_ = win32::Widen(item);
+        SetTimer(form_->Handle(), kMenuTimer, 50, &ReadAndChoose);
+        HWND target = Handle(control);
+        RECT place{};
+        GetWindowRect(target, &place);
+        const LPARAM at = MAKELPARAM((place.left + place.right) / 2, (place.top + place.bottom) / 2);
+        // A greyed control takes no mouse input: its right click reaches
+        // the window.
+        SendMessageW(IsWindowEnabled(target) != FALSE ? target : form_->Handle(), WM_CONTEXTMENU,
+                     reinterpret_cast<WPARAM>(target), at);
+        KillTimer(form_->Handle(), kMenuTimer);
+        Pump();
+        return menuItems_;
     }
 
     void SwitchToAnotherWindow() override
@@ -135,7 +158,9 @@ public:
             return {};  // an outline the window paints, no control
         }
         HWND handle = Handle(control);
-        Seen seen{.text = TextOf(handle), .enabled = IsWindowEnabled(handle) != FALSE};
+        Seen seen{.text = TextOf(handle),
+                  .enabled = IsWindowEnabled(handle) != FALSE,
+                  .maximised = IsZoomed(handle) != FALSE};
         std::array<wchar_t, 16> kind{};
         GetClassNameW(handle, kind.data(), static_cast<int>(kind.size()));
         seen.checked = std::wstring_view(kind.data()) == L"Button" &&
@@ -168,6 +193,7 @@ public:
             seen.firstVisible =
                 static_cast<int>(SendMessageW(handle, EM_GETFIRSTVISIBLELINE, 0, 0));
             seen.limit = static_cast<int>(SendMessageW(handle, EM_GETLIMITTEXT, 0, 0));
+            seen.toolTip = HoverTip(handle);
         }
         return seen;
     }
@@ -189,6 +215,16 @@ public:
         return {client.right, client.bottom};
     }
 
+    [[nodiscard]] std::string Clipboard() const override
+    {
+        return win32::Narrow(win32::ClipboardText(form_->Handle()));
+    }
+
+    [[nodiscard]] std::uint32_t HighlightColour() const override
+    {
+        return Rgb(GetSysColor(COLOR_HIGHLIGHT));
+    }
+
     [[nodiscard]] std::uint32_t PixelAt(int x, int y) override
     {
         RedrawWindow(form_->Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
@@ -203,8 +239,7 @@ public:
         HDC dc = drawn == form_->Handle() ? GetDC(drawn) : GetWindowDC(drawn);
         const COLORREF pixel = GetPixel(dc, x - origin.left, y - origin.top);
         ReleaseDC(drawn, dc);
-        return (std::uint32_t{GetRValue(pixel)} << 16) | (std::uint32_t{GetGValue(pixel)} << 8) |
-               GetBValue(pixel);
+        return Rgb(pixel);
     }
 
     [[nodiscard]] int TwipsToPixels(int twips) const override
@@ -214,6 +249,80 @@ public:
     [[nodiscard]] const ConverterModel& Model() const override { return form_->model(); }
 
 private:
+    static constexpr UINT_PTR kMenuTimer = 7;
+
+    static std::uint32_t Rgb(COLORREF colour)
+    {
+        return (std::uint32_t{GetRValue(colour)} << 16) | (std::uint32_t{GetGValue(colour)} << 8) |
+               GetBValue(colour);
+    }
+
+    // The tip the window's tooltips hold for the mouse resting on the
+    // field's middle: the field's own while it takes the mouse, else the
+    // window's for that place.
+    [[nodiscard]] std::string HoverTip(HWND field) const
+    {
+        RECT place{};
+        GetClientRect(field, &place);
+        TTHITTESTINFOW hit{};
+        hit.hwnd = field;
+        hit.pt = {place.right / 2, place.bottom / 2};
+        if (IsWindowEnabled(field) == FALSE) {
+            hit.hwnd = form_->Handle();
+            MapWindowPoints(field, form_->Handle(), &hit.pt, 1);
+        }
+        hit.ti.cbSize = sizeof hit.ti;
+        if (SendMessageW(form_->TipsHandle(), TTM_HITTESTW, 0, reinterpret_cast<LPARAM>(&hit)) ==
+            FALSE) {
+            return {};
+        }
+        std::array<wchar_t, 1024> text{};
+        hit.ti.lpszText = text.data();
+        SendMessageW(form_->TipsHandle(), TTM_GETTEXTW, text.size(),
+                     reinterpret_cast<LPARAM>(&hit.ti));
+        return win32::Narrow(text.data());
+    }
+
+    static void CALLBACK ReadAndChoose(HWND window, UINT /*message*/, UINT_PTR timer,
+                                       DWORD /*time*/)
+    {
+        HWND shown = FindWindowW(L"#32768", nullptr);
+        auto* menu = reinterpret_cast<HMENU>(SendMessageW(shown, MN_GETHMENU, 0, 0));
+        if (menu == nullptr) {
+            return;
+        }
+        KillTimer(window, timer);
+        wchar_t mnemonic = 0;
+        for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+            std::array<wchar_t, 64> text{};
+            GetMenuStringW(menu, static_cast<UINT>(i), text.data(), static_cast<int>(text.size()),
+                           MF_BYPOSITION);
+            std::wstring shown(text.data());
+            const std::size_t amp = shown.find(L'&');
+            if (amp != std::wstring::npos) {
+                shown.erase(amp, 1);
+            }
+            if (shown == chosenItem_ && amp != std::wstring::npos) {
+                mnemonic = shown[amp];
+            }
+            const bool greyed = (GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION) &
+                                 (MF_GRAYED | MF_DISABLED)) != 0;
+            const std::string item = win32::Narrow(shown);
+            menuItems_.push_back(
+                (GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION) & MF_SEPARATOR) != 0 ? "-"
+                : greyed ? "(" + item + ")"
+                         : item);
+        }
+        if (mnemonic != 0) {
+            PostMessageW(shown, WM_CHAR, mnemonic, 0);
+        } else {
+            EndMenu();
+        }
+    }
+
+    static inline std::vector<std::string> menuItems_;
+    static inline std::wstring chosenItem_;
+
     [[nodiscard]] HWND Handle(std::string_view name) const
     {
         HWND handle = name == "Form1" ? form_->Handle() : form_->ControlHandle(name);

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "model/converter_model.h"
 #include "window/capturing_report.h"
@@ -13,7 +14,7 @@
 namespace level::testing {
 
 // The keys the window's behaviours press.
-enum class Key { Tab, Backtab, Up, Down, Left, Right, Enter, Escape, Space };
+enum class Key { Tab, Backtab, Up, Down, Left, Right, Enter, Escape, Space, CtrlC, KeypadDecimal };
 
 // Pixels of the window's client area.
 struct PixelRect {
@@ -32,7 +33,9 @@ struct PixelSize {
 // What the user sees of one control.
 struct Seen {
     std::string text{};  // a field's text, a caption, the window's title
+    std::string toolTip{};  // what hovering it shows
     bool enabled = false;
+    bool maximised = false;  // the window only
     bool checked = false;
     int fontPoints = 0;
     int lineHeight = 0;                // one line of its font, in pixels
@@ -64,6 +67,13 @@ public:
     // The text onto the clipboard, then pasted over the field's whole text.
     virtual void Paste(std::string_view field, const std::string& text) = 0;
     virtual void ResizeClient(PixelSize size) = 0;
+    virtual void SetMaximised(bool maximised) = 0;
+    // A right click on the control opens its menu; the item of this text is
+    // chosen, or none for "". Gives the menu's items as shown, without their
+    // mnemonics and shortcuts: "-" for a separator, a greyed item in
+    // parentheses.
+    virtual std::vector<std::string> RightClickAndChoose(std::string_view control,
+                                                         std::string_view item) = 0;
     // Another top-level window takes the activation, then this one again.
     virtual void SwitchToAnotherWindow() = 0;
     virtual void SwitchBack() = 0;
@@ -72,6 +82,9 @@ public:
     // The name of the control with the keyboard focus, or "".
     [[nodiscard]] virtual std::string Focused() const = 0;
     [[nodiscard]] virtual PixelSize ClientSize() const = 0;
+    [[nodiscard]] virtual std::string Clipboard() const = 0;
+    // The style's focus cue and selection colour, 0xRRGGBB.
+    [[nodiscard]] virtual std::uint32_t HighlightColour() const = 0;
     // A pixel as painted, 0xRRGGBB.
     [[nodiscard]] virtual std::uint32_t PixelAt(int x, int y) = 0;
     [[nodiscard]] virtual int TwipsToPixels(int twips) const = 0;

@@ -30,6 +30,20 @@ TEST_F(WindowTest, ClearLeavesTheContactLineWholeAtTheDesignedHeightEachTime)
     EXPECT_GT(label1.place->top + label1.place->height, cleared.height);  // the rest is cut off
 }
 
+// A clear while the window is maximised leaves it maximised; restored, it
+// has the cleared height.
+TEST_F(WindowTest, ClearWhileMaximisedKeepsItMaximisedAndClearsTheRestoredHeight)
+{
+    const PixelSize start = window->ClientSize();
+    window->SetMaximised(true);
+    ASSERT_TRUE(window->See("Form1").maximised);
+    window->Click("Command2");
+    EXPECT_TRUE(window->See("Form1").maximised);
+    EXPECT_GT(window->ClientSize().height, start.height);
+    window->SetMaximised(false);
+    EXPECT_EQ(window->ClientSize(), (PixelSize{start.width, Pixels(kClearedOuterHeight - 405)}));
+}
+
 // Leaving the window for another and coming back gives the focus back to
 // the control that had it, ready for typing.
 TEST_F(WindowTest, GivesTheFocusBackWhenTheUserReturns)

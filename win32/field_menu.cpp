@@ -1,0 +1,100 @@
+#include "win32/field_menu.h"
+
+#include <span>
+#include <string>
+
+#include "win32/clipboard.h"
+
+namespace level::win32 {
+namespace {
+
+enum Command : UINT { kNone, kUndo, kRedo, kCut, kCopy, kPaste, kDelete, kSelectAll };
+
+struct Item {
+    Command command;
+    const wchar_t* text;  // none for a separator
+};
+
+// The words and order of Qt's Russian field menu.
+constexpr Item kEditingItems[] = {
+    {kUndo, L"&Отменить действие"}, {kRedo, L"&Повторить действие"}, {kNone, nullptr},
+    {kCut, L"&Вырезать"},           {kCopy, L"&Копировать"},         {kPaste, L"В&ставить"},
+    {kDelete, L"Удалить"},          {kNone, nullptr},                {kSelectAll, L"Выделить всё"},
+};
+constexpr Item kGreyedItems[] = {{kCopy, L"&Копировать"}};
+
+struct FieldState {
+    bool hasText;
+    bool hasSelection;
+};
+
+FieldState StateOf(HWND field)
+{
+    DWORD first = 0;
+    DWORD last = 0;
+    SendMessageW(field, EM_GETSEL, reinterpret_cast<WPARAM>(&first),
+                 reinterpret_cast<LPARAM>(&last));
+    return {GetWindowTextLengthW(field) > 0, last > first};
+}
+
+bool Available(Command command, HWND field, FieldState state)
+{
+    switch (command) {
+        case kUndo:
+            return SendMessageW(field, EM_CANUNDO, 0, 0) != FALSE;
+        case kCut:
+        case kDelete:
+            return state.hasSelection;
+        case kCopy:
+        case kSelectAll:
+            return state.hasText;
+        case kPaste:
+            return IsClipboardFormatAvailable(CF_UNICODETEXT) != FALSE;
+        default:
+            return false;  // an edit control keeps no step to redo
+    }
+}
+
+void CopyWholeText(HWND owner, HWND field)
+{
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(field)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        GetWindowTextW(field, text.data(), static_cast<int>(text.size()))));
+    PutOnClipboard(owner, text);
+}
+
+void Carry(Command command, HWND owner, HWND field, FieldState state)
+{
+    constexpr UINT kMessages[] = {0, WM_UNDO, 0, WM_CUT, WM_COPY, WM_PASTE, WM_CLEAR, 0};
+    if (command == kCopy && !state.hasSelection) {
+        CopyWholeText(owner, field);
+    } else if (command == kSelectAll) {
+        SendMessageW(field, EM_SETSEL, 0, -1);
+    } else if (kMessages[command] != 0) {
+        SendMessageW(field, kMessages[command], 0, 0);
+    }
+}
+
+}  // namespace
+
+void ShowFieldMenu(HWND owner, HWND field, POINT at)
+{
+    const FieldState state = StateOf(field);
+    const std::span<const Item> items =
+        IsWindowEnabled(field) != FALSE ? std::span<const Item>(kEditingItems) : kGreyedItems;
+    HMENU menu = CreatePopupMenu();
+    for (const Item& item : items) {
+        if (item.text == nullptr) {
+            AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+            continue;
+        }
+        const UINT flags = Available(item.command, field, state) ? MF_STRING : MF_STRING | MF_GRAYED;
+        AppendMenuW(menu, flags, item.command, item.text);
+    }
+    const auto chosen = static_cast<Command>(
+        TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, owner, nullptr));
+    DestroyMenu(menu);
+    Carry(chosen, owner, field, state);
+}
+
+}  // namespace level::win32

@@ -1,0 +1,69 @@
+#include "win32/flat_field.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include "win32/field_menu.h"
+
+namespace level::win32 {
+namespace {
+
+void PaintFocusBorder(HWND field)
+{
+    RECT outer{};
+    GetWindowRect(field, &outer);
+    const RECT border{0, 0, outer.right - outer.left, outer.bottom - outer.top};
+    HDC dc = GetWindowDC(field);
+    FrameRect(dc, &border, GetSysColorBrush(COLOR_HIGHLIGHT));
+    ReleaseDC(field, dc);
+}
+
+// Where the menu opens: at the mouse, or for the keyboard's menu key
+// (which gives no point) at the field's top left.
+POINT MenuPoint(HWND field, LPARAM lParam)
+{
+    POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    if (at.x == -1 && at.y == -1) {
+        at = {0, 0};
+        ClientToScreen(field, &at);
+    }
+    return at;
+}
+
+LRESULT CALLBACK FlatFieldProcedure(HWND field, UINT message, WPARAM wParam, LPARAM lParam,
+                                    UINT_PTR /*id*/, DWORD_PTR /*data*/)
+{
+    switch (message) {
+        case WM_NCPAINT: {
+            const LRESULT result = DefSubclassProc(field, message, wParam, lParam);
+            if (GetFocus() == field) {
+                PaintFocusBorder(field);
+            }
+            return result;
+        }
+        case WM_SETFOCUS:
+        case WM_KILLFOCUS: {
+            const LRESULT result = DefSubclassProc(field, message, wParam, lParam);
+            RedrawWindow(field, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
+            return result;
+        }
+        case WM_CONTEXTMENU:
+            ShowFieldMenu(GetParent(field), field, MenuPoint(field, lParam));
+            return 0;
+        case WM_NCDESTROY:
+            RemoveWindowSubclass(field, &FlatFieldProcedure, 0);
+            break;
+        default:
+            break;
+    }
+    return DefSubclassProc(field, message, wParam, lParam);
+}
+
+}  // namespace
+
+void MakeFlatField(HWND field)
+{
+    SetWindowSubclass(field, &FlatFieldProcedure, 0, 0);
+}
+
+}  // namespace level::win32
