@@ -34,7 +34,10 @@ LRESULT CALLBACK FlatFieldProcedure(HWND field, UINT message, WPARAM wParam, LPA
                                     UINT_PTR /*id*/, DWORD_PTR /*data*/)
 {
     switch (message) {
-        case WM_NCPAINT: {
+        // The border is the frame's on Windows and the client area's under
+        // Wine's edit control: drawn over after either.
+        case WM_NCPAINT:
+        case WM_PAINT: {
             const LRESULT result = DefSubclassProc(field, message, wParam, lParam);
             if (GetFocus() == field) {
                 PaintFocusBorder(field);

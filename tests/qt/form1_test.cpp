@@ -20,6 +20,7 @@
 #include "qt/russian_qt_texts.h"
 #include "window/capturing_report.h"
 #include "window/designed_form.h"
+#include "window/field_colours.h"
 
 namespace level {
 namespace {
@@ -109,6 +110,35 @@ TEST_F(Form1Test, UsesTheLargeFontWithCyrillicGlyphsThatFit)
         EXPECT_LE(QFontMetrics(command->font()).horizontalAdvance(command->text()) + margins,
                   command->width())
             << name;
+    }
+}
+
+// A screen reader reads each field's whole text as its value, a long
+// greyed result included.
+TEST_F(Form1Test, GivesAScreenReaderEachFieldsWholeText)
+{
+    Find<QAbstractButton>("Option1")->click();
+    QTest::keyClicks(Find("Text1"), QStringLiteral("300"));
+    Find<QAbstractButton>("Command1")->click();
+    for (const auto& [name, text] : {std::pair{"Text1", "300"}, std::pair{"Text2", "34,5383"},
+                                     std::pair{"Text3", "775000000000000"}}) {
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(Find(name))->text(QAccessible::Value),
+                  QString::fromUtf8(text))
+            << name;
+    }
+}
+
+// The greyed results read at 4.5:1 or more against their background, the
+// usual bar for body text.
+TEST(Form1Readability, DrawsGreyedResultsAtFourAndAHalfToOneOrMore)
+{
+    const auto window = testing::MakeWindowDriver();
+    window->Click("Option1");
+    window->TypeKeys("10");
+    window->Click("Command1");
+    for (const char* result : {"Text2", "Text3"}) {
+        const testing::FieldColours greyed = testing::ColoursOf(*window, result);
+        EXPECT_GE(testing::Contrast(greyed.text, greyed.background), 4.5) << result;
     }
 }
 

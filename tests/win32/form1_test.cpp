@@ -17,6 +17,7 @@
 #include "win32/utf16.h"
 #include "window/capturing_report.h"
 #include "window/designed_form.h"
+#include "window/field_colours.h"
 
 namespace level::win32 {
 namespace {
@@ -135,7 +136,33 @@ TEST_F(Form1Win32Test, NamesEveryControlForAScreenReader)
         EXPECT_EQ(accessible->get_accName(self, &spoken), S_OK) << name;
         EXPECT_EQ(Narrow(spoken != nullptr ? spoken : L""), accessibleName) << name;
         SysFreeString(spoken);
+        // A field's value is its whole text, the volts' "0,775" at start.
+        BSTR value = nullptr;
+        if (name == "Text3" && SUCCEEDED(accessible->get_accValue(self, &value))) {
+            EXPECT_EQ(Narrow(value != nullptr ? value : L""), "0,775");
+        }
+        SysFreeString(value);
         accessible->Release();
+    }
+}
+
+// The greyed results are drawn in the system's own colours for greyed
+// text on the button face, whatever scheme the user chose.
+TEST(Form1Win32Colours, DrawsGreyedResultsInTheSystemColours)
+{
+    auto rgb = [](int index) {
+        const COLORREF colour = GetSysColor(index);
+        return (std::uint32_t{GetRValue(colour)} << 16) | (std::uint32_t{GetGValue(colour)} << 8) |
+               GetBValue(colour);
+    };
+    const auto window = testing::MakeWindowDriver();
+    window->Click("Option1");
+    window->TypeKeys("10");
+    window->Click("Command1");
+    for (const char* result : {"Text2", "Text3"}) {
+        const testing::FieldColours greyed = testing::ColoursOf(*window, result);
+        EXPECT_EQ(greyed.text, rgb(COLOR_GRAYTEXT)) << result;
+        EXPECT_EQ(greyed.background, rgb(COLOR_BTNFACE)) << result;
     }
 }
 

@@ -286,8 +286,8 @@ private:
     static void CALLBACK ReadAndChoose(HWND window, UINT /*message*/, UINT_PTR timer,
                                        DWORD /*time*/)
     {
-        HWND shown = FindWindowW(L"#32768", nullptr);
-        auto* menu = reinterpret_cast<HMENU>(SendMessageW(shown, MN_GETHMENU, 0, 0));
+        HWND popup = FindWindowW(L"#32768", nullptr);
+        auto* menu = reinterpret_cast<HMENU>(SendMessageW(popup, MN_GETHMENU, 0, 0));
         if (menu == nullptr) {
             return;
         }
@@ -314,7 +314,7 @@ private:
                          : item);
         }
         if (mnemonic != 0) {
-            PostMessageW(shown, WM_CHAR, mnemonic, 0);
+            PostMessageW(popup, WM_CHAR, mnemonic, 0);
         } else {
             EndMenu();
         }

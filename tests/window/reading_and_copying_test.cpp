@@ -1,32 +1,13 @@
 // Reading a result and taking it elsewhere: greyed yet readable, whole on
 // hover, copied from a field's menu or as one line with Ctrl+C.
 
-#include <algorithm>
-#include <cmath>
-
+#include "window/field_colours.h"
 #include "window/window_test.h"
 
 namespace level::testing {
 namespace {
 
 using Items = std::vector<std::string>;
-
-// Contrast ratio of two colours, 0xRRGGBB, by the Web Content
-// Accessibility Guidelines.
-double Contrast(std::uint32_t one, std::uint32_t other)
-{
-    auto luminance = [](std::uint32_t colour) {
-        auto linear = [](std::uint32_t channel) {
-            const double value = channel / 255.0;
-            return value <= 0.03928 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
-        };
-        return 0.2126 * linear((colour >> 16) & 0xFF) + 0.7152 * linear((colour >> 8) & 0xFF) +
-               0.0722 * linear(colour & 0xFF);
-    };
-    const double first = luminance(one);
-    const double second = luminance(other);
-    return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
-}
 
 class ComputedWindowTest : public WindowTest {
 protected:
@@ -40,35 +21,18 @@ protected:
         window->Click("Command1");
         ASSERT_EQ(Texts(), (Texts3{"10", "1,1513", "2,4508"}));
     }
-
-    // The field's background, and the colour of its text where it stands
-    // out most: the full strokes of the digits across the field's middle.
-    std::pair<std::uint32_t, std::uint32_t> FieldColours(const char* field)
-    {
-        const PixelRect place = window->See(field).place.value();
-        const std::uint32_t background = window->PixelAt(place.left + 3, place.top + 3);
-        std::uint32_t text = background;
-        const int middle = place.top + place.height / 2;
-        for (int x = place.left + 2; x < place.left + place.width / 2; ++x) {
-            const std::uint32_t pixel = window->PixelAt(x, middle);
-            if (Contrast(pixel, background) > Contrast(text, background)) {
-                text = pixel;
-            }
-        }
-        return {background, text};
-    }
 };
 
-// Results show greyed (another text colour than the entered field's) and
-// still read at 4.5:1 or more.
-TEST_F(ComputedWindowTest, ShowsGreyedResultsReadably)
+// Results show greyed: on another background and in another text colour
+// than the entered field's. (How readable the grey is, each toolkit's own
+// tests say: the Qt window chooses it, the Windows one takes the system's.)
+TEST_F(ComputedWindowTest, ShowsTheResultsGreyed)
 {
-    const auto [enteredBackground, enteredText] = FieldColours("Text1");
+    const FieldColours entered = ColoursOf(*window, "Text1");
     for (const char* result : {"Text2", "Text3"}) {
-        const auto [background, text] = FieldColours(result);
-        EXPECT_NE(text, enteredText) << result;
-        EXPECT_NE(background, enteredBackground) << result;
-        EXPECT_GE(Contrast(text, background), 4.5) << result;
+        const FieldColours greyed = ColoursOf(*window, result);
+        EXPECT_NE(greyed.text, entered.text) << result;
+        EXPECT_NE(greyed.background, entered.background) << result;
     }
 }
 
