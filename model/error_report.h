@@ -5,8 +5,9 @@
 
 namespace level {
 
-// The title of the error report's box.
+// The title of the error report's box, and the word on its one button.
 inline constexpr std::string_view kErrorReportTitle = "Вычислитель соответствия";
+inline constexpr std::string_view kErrorReportButton = "ОК";
 
 // Where a run-time error that no handler trapped is shown to the user: its
 // number and its description.

@@ -25,14 +25,10 @@
 #include "model/result_line.h"
 #include "model/twips.h"
 #include "qt/flat_field.h"
+#include "qt/to_qstring.h"
 
 namespace level {
 namespace {
-
-QString ToQString(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // The designed family, or where it is missing a sans serif with the same
 // widths and with Cyrillic glyphs, so that the captions fit their places.

@@ -1,15 +1,18 @@
 #include "message_box_error_report.h"
 
+#include <QAbstractButton>
 #include <QMessageBox>
 
-namespace level {
+#include "qt/to_qstring.h"
 
+namespace level {
 void MessageBoxErrorReport::Report(int number, std::string_view description)
 {
-    const QString title = QString::fromUtf8(kErrorReportTitle.data(),
-                                            static_cast<qsizetype>(kErrorReportTitle.size()));
-    const QString text = QString::fromStdString(FormatErrorReport(number, description));
-    QMessageBox::critical(parent_, title, text);
+    QMessageBox box(QMessageBox::Critical, ToQString(kErrorReportTitle),
+                    QString::fromStdString(FormatErrorReport(number, description)),
+                    QMessageBox::Ok, parent_);
+    box.button(QMessageBox::Ok)->setText(ToQString(kErrorReportButton));
+    box.exec();
 }
 
 }  // namespace level

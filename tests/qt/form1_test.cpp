@@ -8,6 +8,8 @@
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QMessageBox>
+#include <QTimer>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTest>
@@ -17,6 +19,8 @@
 #include <gtest/gtest.h>
 
 #include "qt/form1.h"
+#include "qt/message_box_error_report.h"
+#include "qt/to_qstring.h"
 #include "qt/russian_qt_texts.h"
 #include "window/capturing_report.h"
 #include "window/designed_form.h"
@@ -24,11 +28,6 @@
 
 namespace level {
 namespace {
-
-QString ToQString(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // A shown, active window, looked at through its widgets.
 class Form1Test : public ::testing::Test {
@@ -139,6 +138,38 @@ TEST(Form1Readability, DrawsGreyedResultsAtFourAndAHalfToOneOrMore)
     for (const char* result : {"Text2", "Text3"}) {
         const testing::FieldColours greyed = testing::ColoursOf(*window, result);
         EXPECT_GE(testing::Contrast(greyed.text, greyed.background), 4.5) << result;
+    }
+}
+
+// The real message box for each number a conversion raises: its words in
+// Russian, and wide enough that a window manager's title bar shows the
+// whole title beside its icon and buttons (about 100 px of them), even in
+// a title font half as wide again as the box's.
+TEST(MessageBoxErrorReportTest, ShowsTheNumberTheAdviceAndAWholeTitle)
+{
+    for (const int number : {13, 6, 5}) {
+        QString title;
+        QString text;
+        QStringList buttons;
+        int spare = 0;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            title = box->windowTitle();
+            text = box->text();
+            for (const QAbstractButton* button : box->buttons()) {
+                buttons << button->text();
+            }
+            spare = box->width() - QFontMetrics(box->font()).horizontalAdvance(title) * 3 / 2;
+            box->accept();
+        });
+        MessageBoxErrorReport report;
+        report.Report(number, "описание");
+        EXPECT_EQ(title, QStringLiteral("Вычислитель соответствия")) << number;
+        EXPECT_TRUE(text.startsWith(QStringLiteral("Ошибка выполнения '%1':\nописание\n\n").arg(number)))
+            << number;
+        EXPECT_EQ(buttons, QStringList{QStringLiteral("ОК")}) << number;
+        EXPECT_GE(spare, 100) << number;
     }
 }
 

@@ -18,15 +18,11 @@
 #include <gtest/gtest.h>
 
 #include "qt/form1.h"
+#include "qt/to_qstring.h"
 #include "window/window_driver.h"
 
 namespace level::testing {
 namespace {
-
-QString ToQString(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // What a widget shows as its text: a field's text, a caption, a title.
 std::string TextOf(const QWidget* widget)

@@ -108,6 +108,13 @@ TEST_F(WindowTest, EnterPressesAFocusedButton)
     window->Press(Key::Tab);
     window->Press(Key::Enter);
     EXPECT_EQ(Texts(), (Texts3{"", "", ""}));
+
+    // Focused by a click, not by Tab: a second clear sets the height again.
+    window->Click("Command2");
+    const PixelSize cleared = window->ClientSize();
+    window->ResizeClient({cleared.width, cleared.height + 60});
+    window->Press(Key::Enter);
+    EXPECT_EQ(window->ClientSize(), cleared);
 }
 
 // The focused field's border takes the highlight colour; the others keep
