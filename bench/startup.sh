@@ -2,7 +2,7 @@
 # Measures, over several runs under Xvfb, the time from a program's start to
 # its window being mapped and its resident memory once idle: the converter
 # beside a one-label Qt window, the toolkit's floor. Usage:
-#   bench/startup.sh [runs] [build dir]
+#   bench/startup.sh [pairs of runs] [build dir]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${1:-10}
@@ -27,13 +27,18 @@ measure_once() { python3 bench/map_time.py "$1"; }
 
 median() { sort -n | awk '{a[NR]=$1} END {print (NR % 2) ? a[(NR+1)/2] : (a[NR/2] + a[NR/2+1]) / 2}'; }
 
-printf '%-22s %12s %12s\n' program 'map ms' 'RSS kB'
-for entry in "level_minimal_window:$build/bench/level_minimal_window" \
-             "level-converter:$build/qt/level-converter"; do
-    class=${entry%%:*}
-    program=${entry#*:}
-    results=$(for _ in $(seq "$runs"); do measure_once "$program"; done)
-    printf '%-22s %12s %12s\n' "$class" \
-        "$(cut -d' ' -f1 <<<"$results" | median)" "$(cut -d' ' -f2 <<<"$results" | median)"
+# Interleaved, so that a slower moment of the machine weighs on both alike.
+minimal=()
+converter=()
+for _ in $(seq "$runs"); do
+    minimal+=("$(measure_once "$build/bench/level_minimal_window")")
+    converter+=("$(measure_once "$build/qt/level-converter")")
 done
-echo "(medians of $runs runs each)"
+column() { printf '%s\n' "${@:2}" | cut -d' ' -f"$1" | median; }
+
+printf '%-22s %12s %12s\n' program 'map ms' 'RSS kB'
+printf '%-22s %12s %12s\n' level_minimal_window "$(column 1 "${minimal[@]}")" "$(column 2 "${minimal[@]}")"
+printf '%-22s %12s %12s\n' level-converter "$(column 1 "${converter[@]}")" "$(column 2 "${converter[@]}")"
+awk -v c="$(column 1 "${converter[@]}")" -v m="$(column 1 "${minimal[@]}")" \
+    'BEGIN { printf "start-up ratio, converter to floor: %.2f\n", c / m }'
+echo "(medians of $runs interleaved pairs)"
