@@ -51,6 +51,8 @@ LRESULT CALLBACK FlatFieldProcedure(HWND field, UINT message, WPARAM wParam, LPA
             return result;
         }
         case WM_CONTEXTMENU:
+            // As the edit control's own menu does, the field takes the focus.
+            SetFocus(field);
             ShowFieldMenu(GetParent(field), field, MenuPoint(field, lParam));
             return 0;
         case WM_NCDESTROY:
