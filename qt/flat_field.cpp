@@ -101,8 +101,8 @@ void FlatField::paintEvent(QPaintEvent* event)
     QLineEdit::paintEvent(event);
     QPainter painter(this);
     // The frame's colour does not grey with the field.
-    painter.setPen(palette().color(QPalette::Active,
-                                   hasFocus() ? QPalette::Highlight : QPalette::WindowText));
+    painter.setPen(
+        palette().color(QPalette::Active, hasFocus() ? QPalette::Highlight : QPalette::WindowText));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 

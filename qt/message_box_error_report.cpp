@@ -9,8 +9,8 @@ namespace level {
 void MessageBoxErrorReport::Report(int number, std::string_view description)
 {
     QMessageBox box(QMessageBox::Critical, ToQString(kErrorReportTitle),
-                    QString::fromStdString(FormatErrorReport(number, description)),
-                    QMessageBox::Ok, parent_);
+                    QString::fromStdString(FormatErrorReport(number, description)), QMessageBox::Ok,
+                    parent_);
     box.button(QMessageBox::Ok)->setText(ToQString(kErrorReportButton));
     box.exec();
 }

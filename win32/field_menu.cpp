@@ -17,9 +17,15 @@ struct Item {
 
 // The words and order of Qt's Russian field menu.
 constexpr Item kEditingItems[] = {
-    {kUndo, L"&Отменить действие"}, {kRedo, L"&Повторить действие"}, {kNone, nullptr},
-    {kCut, L"&Вырезать"},           {kCopy, L"&Копировать"},         {kPaste, L"В&ставить"},
-    {kDelete, L"Удалить"},          {kNone, nullptr},                {kSelectAll, L"Выделить всё"},
+    {kUndo, L"&Отменить действие"},
+    {kRedo, L"&Повторить действие"},
+    {kNone, nullptr},
+    {kCut, L"&Вырезать"},
+    {kCopy, L"&Копировать"},
+    {kPaste, L"В&ставить"},
+    {kDelete, L"Удалить"},
+    {kNone, nullptr},
+    {kSelectAll, L"Выделить всё"},
 };
 constexpr Item kGreyedItems[] = {{kCopy, L"&Копировать"}};
 
@@ -88,7 +94,8 @@ void ShowFieldMenu(HWND owner, HWND field, POINT at)
             AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
             continue;
         }
-        const UINT flags = Available(item.command, field, state) ? MF_STRING : MF_STRING | MF_GRAYED;
+        const UINT flags =
+            Available(item.command, field, state) ? MF_STRING : MF_STRING | MF_GRAYED;
         AppendMenuW(menu, flags, item.command, item.text);
     }
     const auto chosen = static_cast<Command>(

@@ -193,7 +193,8 @@ bool Form1::TypeDecimalSeparator()
     if (!ControlName(ControlOf(GetFocus())).starts_with("Text")) {
         return false;
     }
-    SendMessageW(GetFocus(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(decimalSeparator_.c_str()));
+    SendMessageW(GetFocus(), EM_REPLACESEL, TRUE,
+                 reinterpret_cast<LPARAM>(decimalSeparator_.c_str()));
     return true;
 }
 

@@ -46,7 +46,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(ErrorReportOfAnotherNumber, AddsNoAdvice)
 {
-    EXPECT_EQ(FormatErrorReport(7, "Недостаточно памяти"), "Ошибка выполнения '7':\nНедостаточно памяти");
+    EXPECT_EQ(FormatErrorReport(7, "Недостаточно памяти"),
+              "Ошибка выполнения '7':\nНедостаточно памяти");
 }
 
 TEST(ResultLine, JoinsTheShownTextsWithTheirUnits)
@@ -81,7 +82,8 @@ INSTANTIATE_TEST_SUITE_P(
                       TipCase{"Exactly256", std::string(256, '7'), std::string(256, '7')},
                       TipCase{"OneMore", std::string(257, '7'), std::string(256, '7') + "…"},
                       // Cut between characters, never inside one.
-                      TipCase{"Cyrillic", std::string(255, '7') + "бв", std::string(255, '7') + "б…"}),
+                      TipCase{"Cyrillic", std::string(255, '7') + "бв",
+                              std::string(255, '7') + "б…"}),
     [](const auto& tip) { return std::string(tip.param.name); });
 
 }  // namespace

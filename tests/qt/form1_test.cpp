@@ -9,10 +9,10 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QMessageBox>
-#include <QTimer>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTest>
+#include <QTimer>
 #include <memory>
 #include <string>
 
@@ -20,8 +20,8 @@
 
 #include "qt/form1.h"
 #include "qt/message_box_error_report.h"
-#include "qt/to_qstring.h"
 #include "qt/russian_qt_texts.h"
+#include "qt/to_qstring.h"
 #include "window/capturing_report.h"
 #include "window/designed_form.h"
 #include "window/field_colours.h"
@@ -166,7 +166,8 @@ TEST(MessageBoxErrorReportTest, ShowsTheNumberTheAdviceAndAWholeTitle)
         MessageBoxErrorReport report;
         report.Report(number, "описание");
         EXPECT_EQ(title, QStringLiteral("Вычислитель соответствия")) << number;
-        EXPECT_TRUE(text.startsWith(QStringLiteral("Ошибка выполнения '%1':\nописание\n\n").arg(number)))
+        EXPECT_TRUE(
+            text.startsWith(QStringLiteral("Ошибка выполнения '%1':\nописание\n\n").arg(number)))
             << number;
         EXPECT_EQ(buttons, QStringList{QStringLiteral("ОК")}) << number;
         EXPECT_GE(spare, 100) << number;

@@ -7,8 +7,8 @@
 #include <QContextMenuEvent>
 #include <QFontMetrics>
 #include <QGroupBox>
-#include <QLabel>
 #include <QHelpEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QTest>
@@ -62,11 +62,11 @@ public:
     void Press(Key key) override
     {
         static const std::pair<Qt::Key, Qt::KeyboardModifier> kKeys[] = {
-            {Qt::Key_Tab, Qt::NoModifier},     {Qt::Key_Backtab, Qt::ShiftModifier},
-            {Qt::Key_Up, Qt::NoModifier},      {Qt::Key_Down, Qt::NoModifier},
-            {Qt::Key_Left, Qt::NoModifier},    {Qt::Key_Right, Qt::NoModifier},
-            {Qt::Key_Return, Qt::NoModifier},  {Qt::Key_Escape, Qt::NoModifier},
-            {Qt::Key_Space, Qt::NoModifier},   {Qt::Key_C, Qt::ControlModifier},
+            {Qt::Key_Tab, Qt::NoModifier},       {Qt::Key_Backtab, Qt::ShiftModifier},
+            {Qt::Key_Up, Qt::NoModifier},        {Qt::Key_Down, Qt::NoModifier},
+            {Qt::Key_Left, Qt::NoModifier},      {Qt::Key_Right, Qt::NoModifier},
+            {Qt::Key_Return, Qt::NoModifier},    {Qt::Key_Escape, Qt::NoModifier},
+            {Qt::Key_Space, Qt::NoModifier},     {Qt::Key_C, Qt::ControlModifier},
             {Qt::Key_Period, Qt::KeypadModifier}};
         const auto& [qtKey, modifier] = kKeys[static_cast<int>(key)];
         QTest::keyClick(Receiver(), qtKey, modifier);
@@ -122,7 +122,8 @@ public:
         std::vector<std::string> items;
         QAction* chosen = nullptr;
         for (QAction* action : menu->actions()) {
-            const QString shown = action->text().section(QLatin1Char('\t'), 0, 0).remove(QLatin1Char('&'));
+            const QString shown =
+                action->text().section(QLatin1Char('\t'), 0, 0).remove(QLatin1Char('&'));
             if (shown == ToQString(item)) {
                 chosen = action;
             }

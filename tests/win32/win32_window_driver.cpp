@@ -62,9 +62,9 @@ public:
 
     void Press(Key key) override
     {
-        static constexpr std::array<WPARAM, 11> kKeys = {
-            VK_TAB,    VK_TAB,    VK_UP,   VK_DOWN, VK_LEFT,   VK_RIGHT,
-            VK_RETURN, VK_ESCAPE, VK_SPACE, 'C',    VK_DECIMAL};
+        static constexpr std::array<WPARAM, 11> kKeys = {VK_TAB,   VK_TAB,   VK_UP,     VK_DOWN,
+                                                         VK_LEFT,  VK_RIGHT, VK_RETURN, VK_ESCAPE,
+                                                         VK_SPACE, 'C',      VK_DECIMAL};
         // Shift held for Backtab and Control for Ctrl+C, as the dialog
         // manager and the window read them.
         std::array<BYTE, 256> keys{};
@@ -127,7 +127,8 @@ public:
         HWND target = Handle(control);
         RECT place{};
         GetWindowRect(target, &place);
-        const LPARAM at = MAKELPARAM((place.left + place.right) / 2, (place.top + place.bottom) / 2);
+        const LPARAM at =
+            MAKELPARAM((place.left + place.right) / 2, (place.top + place.bottom) / 2);
         // A greyed control takes no mouse input: its right click reaches
         // the window.
         SendMessageW(IsWindowEnabled(target) != FALSE ? target : form_->Handle(), WM_CONTEXTMENU,

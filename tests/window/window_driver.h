@@ -32,7 +32,7 @@ struct PixelSize {
 
 // What the user sees of one control.
 struct Seen {
-    std::string text{};  // a field's text, a caption, the window's title
+    std::string text{};     // a field's text, a caption, the window's title
     std::string toolTip{};  // what hovering it shows
     bool enabled = false;
     bool maximised = false;  // the window only
