@@ -131,13 +131,8 @@ TEST_F(Form1Test, GivesAScreenReaderEachFieldsWholeText)
 // usual bar for body text.
 TEST(Form1Readability, DrawsGreyedResultsAtFourAndAHalfToOneOrMore)
 {
-    const auto window = testing::MakeWindowDriver();
-    window->Click("Option1");
-    window->TypeKeys("10");
-    window->Click("Command1");
-    for (const char* result : {"Text2", "Text3"}) {
-        const testing::FieldColours greyed = testing::ColoursOf(*window, result);
-        EXPECT_GE(testing::Contrast(greyed.text, greyed.background), 4.5) << result;
+    for (const testing::FieldColours& greyed : testing::GreyedResultColours()) {
+        EXPECT_GE(testing::Contrast(greyed.text, greyed.background), 4.5);
     }
 }
 

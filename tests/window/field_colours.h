@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <memory>
 #include <utility>
+#include <vector>
 
 #include "window/window_driver.h"
 
@@ -46,6 +48,17 @@ inline FieldColours ColoursOf(WindowDriver& window, const char* field)
         }
     }
     return {background, text};
+}
+
+// A fresh window after the typical decibel compute, and the colours of its
+// two greyed results.
+inline std::vector<FieldColours> GreyedResultColours()
+{
+    const std::unique_ptr<WindowDriver> window = MakeWindowDriver();
+    window->Click("Option1");
+    window->TypeKeys("10");
+    window->Click("Command1");
+    return {ColoursOf(*window, "Text2"), ColoursOf(*window, "Text3")};
 }
 
 }  // namespace level::testing
