@@ -256,9 +256,8 @@ void Form1::ShowFocus()
 
 // The model's height is the outer one, applied as the designed frame would
 // take it: whatever frame the window system draws, the client area keeps
-// the designed share of it.
-// A maximised or full-screen window keeps its state: the height waits for
-// the window's return to its normal size.
+// the designed share of it. A maximised or full-screen window keeps its
+// state: the height waits for the window's return to its normal size.
 void Form1::ShowWindowHeight()
 {
     if (model_.WindowHeightWrites() == shownHeightWrites_) {
@@ -269,8 +268,8 @@ void Form1::ShowWindowHeight()
         return;
     }
     shownHeightWrites_ = model_.WindowHeightWrites();
-    const int width = std::exchange(normalWidth_, 0);
-    resize(width > 0 ? width : this->width(),
+    const int restoredWidth = std::exchange(normalWidth_, 0);
+    resize(restoredWidth > 0 ? restoredWidth : width(),
            TwipsToPixels(DesignedClientHeight(model_.WindowHeight())));
 }
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "win32/clipboard.h"
+#include "win32/flat_field.h"
 
 namespace level::win32 {
 namespace {
@@ -36,11 +37,7 @@ struct FieldState {
 
 FieldState StateOf(HWND field)
 {
-    DWORD first = 0;
-    DWORD last = 0;
-    SendMessageW(field, EM_GETSEL, reinterpret_cast<WPARAM>(&first),
-                 reinterpret_cast<LPARAM>(&last));
-    return {GetWindowTextLengthW(field) > 0, last > first};
+    return {GetWindowTextLengthW(field) > 0, HasSelection(field)};
 }
 
 bool Available(Command command, HWND field, FieldState state)
@@ -61,19 +58,11 @@ bool Available(Command command, HWND field, FieldState state)
     }
 }
 
-void CopyWholeText(HWND owner, HWND field)
-{
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(field)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(
-        GetWindowTextW(field, text.data(), static_cast<int>(text.size()))));
-    PutOnClipboard(owner, text);
-}
-
 void Carry(Command command, HWND owner, HWND field, FieldState state)
 {
     constexpr UINT kMessages[] = {0, WM_UNDO, 0, WM_CUT, WM_COPY, WM_PASTE, WM_CLEAR, 0};
     if (command == kCopy && !state.hasSelection) {
-        CopyWholeText(owner, field);
+        PutOnClipboard(owner, FieldText(field));
     } else if (command == kSelectAll) {
         SendMessageW(field, EM_SETSEL, 0, -1);
     } else if (kMessages[command] != 0) {

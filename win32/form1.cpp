@@ -90,14 +90,6 @@ bool UsesLargeFont(std::string_view name)
     return name.starts_with("Text") || name == "Label2" || name == "Label3" || name == "Label4";
 }
 
-std::wstring WindowText(HWND window)
-{
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    const int length = GetWindowTextW(window, text.data(), static_cast<int>(text.size()));
-    text.resize(static_cast<std::size_t>(length));
-    return text;
-}
-
 void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure)
 {
     WNDCLASSEXW windowClass{};
@@ -190,7 +182,7 @@ bool Form1::PreTranslate(MSG& message)
 // field, whatever the keyboard layout puts on it.
 bool Form1::TypeDecimalSeparator()
 {
-    if (!ControlName(ControlOf(GetFocus())).starts_with("Text")) {
+    if (!IsField(GetFocus())) {
         return false;
     }
     SendMessageW(GetFocus(), EM_REPLACESEL, TRUE,
@@ -202,15 +194,8 @@ bool Form1::TypeDecimalSeparator()
 // one line.
 bool Form1::CopyResultLine()
 {
-    HWND focus = GetFocus();
-    if (ControlName(ControlOf(focus)).starts_with("Text")) {
-        DWORD first = 0;
-        DWORD last = 0;
-        SendMessageW(focus, EM_GETSEL, reinterpret_cast<WPARAM>(&first),
-                     reinterpret_cast<LPARAM>(&last));
-        if (last > first) {
-            return false;  // the field copies its selection
-        }
+    if (IsField(GetFocus()) && HasSelection(GetFocus())) {
+        return false;  // the field copies its selection
     }
     PutOnClipboard(window_, Widen(ResultLine(model_)));
     return true;
@@ -328,7 +313,7 @@ void Form1::OnCommand(int id, int code)
     }
     const std::string_view name = kForm1Layout[index].name;
     if (code == EN_CHANGE && !writingFields_) {
-        model_.SetFieldText(ControlOf(controls_[index]), Narrow(WindowText(controls_[index])));
+        model_.SetFieldText(ControlOf(controls_[index]), Narrow(FieldText(controls_[index])));
         tips_->Show(controls_[index], model_.FieldText(ControlOf(controls_[index])));
         return;
     }
@@ -410,7 +395,7 @@ void Form1::ShowModel()
     for (Control control : {Control::Text1, Control::Text2, Control::Text3}) {
         HWND field = Widget(control);
         const std::wstring text = Widen(model_.FieldText(control));
-        if (WindowText(field) != text) {
+        if (FieldText(field) != text) {
             writingFields_ = true;
             SetWindowTextW(field, text.c_str());
             writingFields_ = false;
@@ -515,6 +500,11 @@ HFONT Form1::MakeFont(int points) const
     return CreateFontW(-MulDiv(points, dpi_, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
                        RUSSIAN_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                        DEFAULT_PITCH | FF_SWISS, family.c_str());
+}
+
+bool Form1::IsField(HWND handle) const
+{
+    return ControlName(ControlOf(handle)).starts_with("Text");
 }
 
 HWND Form1::Widget(Control control) const

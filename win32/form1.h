@@ -64,6 +64,7 @@ private:
     [[nodiscard]] HFONT MakeFont(int points) const;
     [[nodiscard]] HWND Widget(Control control) const;
     [[nodiscard]] Control ControlOf(HWND handle) const;
+    [[nodiscard]] bool IsField(HWND handle) const;
 
     std::wstring decimalSeparator_;
     ConverterModel model_;
