@@ -122,14 +122,10 @@ void FlatField::keyPressEvent(QKeyEvent* event)
 
 QMenu* FlatField::CreateMenu()
 {
-    QMenu* menu = nullptr;
-    if (isEnabled()) {
-        menu = createStandardContextMenu();
-    } else {
-        menu = new QMenu(this);
-        menu->addAction(CopyText());
-    }
-    if (QAction* copy = CopyAction(*menu); copy != nullptr && !hasSelectedText()) {
+    QMenu* menu = isEnabled() ? createStandardContextMenu() : new QMenu(this);
+    QAction* copy = isEnabled() ? CopyAction(*menu) : menu->addAction(CopyText());
+    // A greyed field, or one with nothing selected, copies its whole text.
+    if (copy != nullptr && (!isEnabled() || !hasSelectedText())) {
         copy->setEnabled(!text().isEmpty());
         disconnect(copy, &QAction::triggered, nullptr, nullptr);
         connect(copy, &QAction::triggered, this, &FlatField::CopyWholeText);

@@ -83,10 +83,7 @@ Widget* Make(QWidget* parent, const char* name, Args&&... args)
 }  // namespace
 
 Form1::Form1(RegionalSettings settings, ErrorReport& report, QWidget* parent)
-    : QWidget(parent),
-      decimalSeparator_(QString::fromStdString(settings.decimalSeparator)),
-      model_(std::move(settings)),
-      report_(report)
+    : QWidget(parent), model_(std::move(settings)), report_(report)
 {
     setWindowTitle(ToQString(kForm1Caption));
     setWindowIcon(ConverterIcon());
@@ -115,9 +112,10 @@ void Form1::CreateControls()
     frame1_ = Make<QGroupBox>(this, "Frame1", ToQString(kFrame1Caption));
 
     const QFont large = DesignFont(kLargeFontPoints);
-    text1_ = Make<FlatField>(this, "Text1", decimalSeparator_);
-    text2_ = Make<FlatField>(this, "Text2", decimalSeparator_);
-    text3_ = Make<FlatField>(this, "Text3", decimalSeparator_);
+    const QString separator = ToQString(model_.Settings().decimalSeparator);
+    text1_ = Make<FlatField>(this, "Text1", separator);
+    text2_ = Make<FlatField>(this, "Text2", separator);
+    text3_ = Make<FlatField>(this, "Text3", separator);
     for (FlatField* field : {text1_, text2_, text3_}) {
         field->setFont(large);
     }

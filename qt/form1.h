@@ -52,7 +52,6 @@ private:
     [[nodiscard]] QWidget* Widget(Control control) const;
     [[nodiscard]] Control ControlOf(const QWidget* widget) const;
 
-    QString decimalSeparator_;
     ConverterModel model_;
     ErrorReport& report_;
     int shownHeightWrites_ = 0;

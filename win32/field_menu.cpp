@@ -5,6 +5,7 @@
 
 #include "win32/clipboard.h"
 #include "win32/flat_field.h"
+#include "win32/utf16.h"
 
 namespace level::win32 {
 namespace {
@@ -35,9 +36,11 @@ struct FieldState {
     bool hasSelection;
 };
 
+// A greyed field's selection counts for nothing: it copies its whole text.
 FieldState StateOf(HWND field)
 {
-    return {GetWindowTextLengthW(field) > 0, HasSelection(field)};
+    return {GetWindowTextLengthW(field) > 0,
+            IsWindowEnabled(field) != FALSE && HasSelection(field)};
 }
 
 bool Available(Command command, HWND field, FieldState state)
@@ -62,7 +65,7 @@ void Carry(Command command, HWND owner, HWND field, FieldState state)
 {
     constexpr UINT kMessages[] = {0, WM_UNDO, 0, WM_CUT, WM_COPY, WM_PASTE, WM_CLEAR, 0};
     if (command == kCopy && !state.hasSelection) {
-        PutOnClipboard(owner, FieldText(field));
+        PutOnClipboard(owner, WindowText(field));
     } else if (command == kSelectAll) {
         SendMessageW(field, EM_SETSEL, 0, -1);
     } else if (kMessages[command] != 0) {

@@ -66,14 +66,6 @@ LRESULT CALLBACK FlatFieldProcedure(HWND field, UINT message, WPARAM wParam, LPA
 
 }  // namespace
 
-std::wstring FieldText(HWND field)
-{
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(field)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(
-        GetWindowTextW(field, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
 bool HasSelection(HWND field)
 {
     DWORD first = 0;

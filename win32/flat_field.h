@@ -2,12 +2,9 @@
 
 #include <windows.h>
 
-#include <string>
-
 namespace level::win32 {
 
-// A field's whole text, and whether any of it is selected.
-[[nodiscard]] std::wstring FieldText(HWND field);
+// Whether any of a field's text is selected.
 [[nodiscard]] bool HasSelection(HWND field);
 
 // Gives an edit control what the window's flat fields have beyond its own:

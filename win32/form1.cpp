@@ -121,10 +121,7 @@ int ScreenDpi()
 }  // namespace
 
 Form1::Form1(HINSTANCE instance, RegionalSettings settings, ErrorReport& report)
-    : decimalSeparator_(Widen(settings.decimalSeparator)),
-      model_(std::move(settings)),
-      report_(report),
-      dpi_(ScreenDpi())
+    : model_(std::move(settings)), report_(report), dpi_(ScreenDpi())
 {
     const INITCOMMONCONTROLSEX tooltips{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES};
     InitCommonControlsEx(&tooltips);
@@ -185,8 +182,8 @@ bool Form1::TypeDecimalSeparator()
     if (!IsField(GetFocus())) {
         return false;
     }
-    SendMessageW(GetFocus(), EM_REPLACESEL, TRUE,
-                 reinterpret_cast<LPARAM>(decimalSeparator_.c_str()));
+    const std::wstring separator = Widen(model_.Settings().decimalSeparator);
+    SendMessageW(GetFocus(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(separator.c_str()));
     return true;
 }
 
@@ -313,7 +310,7 @@ void Form1::OnCommand(int id, int code)
     }
     const std::string_view name = kForm1Layout[index].name;
     if (code == EN_CHANGE && !writingFields_) {
-        model_.SetFieldText(ControlOf(controls_[index]), Narrow(FieldText(controls_[index])));
+        model_.SetFieldText(ControlOf(controls_[index]), Narrow(WindowText(controls_[index])));
         tips_->Show(controls_[index], model_.FieldText(ControlOf(controls_[index])));
         return;
     }
@@ -395,7 +392,7 @@ void Form1::ShowModel()
     for (Control control : {Control::Text1, Control::Text2, Control::Text3}) {
         HWND field = Widget(control);
         const std::wstring text = Widen(model_.FieldText(control));
-        if (FieldText(field) != text) {
+        if (WindowText(field) != text) {
             writingFields_ = true;
             SetWindowTextW(field, text.c_str());
             writingFields_ = false;

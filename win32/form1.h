@@ -66,7 +66,6 @@ private:
     [[nodiscard]] Control ControlOf(HWND handle) const;
     [[nodiscard]] bool IsField(HWND handle) const;
 
-    std::wstring decimalSeparator_;
     ConverterModel model_;
     ErrorReport& report_;
     HWND window_ = nullptr;

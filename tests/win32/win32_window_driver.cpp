@@ -26,10 +26,7 @@ namespace {
 
 std::string TextOf(HWND window)
 {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(
-        GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return win32::Narrow(text);
+    return win32::Narrow(win32::WindowText(window));
 }
 
 int ScreenDpi()
