@@ -6,9 +6,7 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QFontMetrics>
-#include <QGroupBox>
 #include <QHelpEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QTest>
@@ -24,22 +22,16 @@
 namespace level::testing {
 namespace {
 
-// What a widget shows as its text: a field's text, a caption, a title.
+// What a widget shows as its text: a field's text, a caption, a frame's
+// title, the window's title.
 std::string TextOf(const QWidget* widget)
 {
-    if (const auto* edit = qobject_cast<const QLineEdit*>(widget)) {
-        return edit->text().toStdString();
+    for (const char* property : {"text", "title", "windowTitle"}) {
+        if (const QVariant shown = widget->property(property); shown.isValid()) {
+            return shown.toString().toStdString();
+        }
     }
-    if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) {
-        return button->text().toStdString();
-    }
-    if (const auto* label = qobject_cast<const QLabel*>(widget)) {
-        return label->text().toStdString();
-    }
-    if (const auto* frame = qobject_cast<const QGroupBox*>(widget)) {
-        return frame->title().toStdString();
-    }
-    return widget->windowTitle().toStdString();
+    return {};
 }
 
 class QtWindowDriver final : public WindowDriver {

@@ -15,6 +15,7 @@
 
 #include <commctrl.h>
 
+#include "gdi_reads.h"
 #include "win32/clipboard.h"
 #include "win32/form1.h"
 #include "win32/utf16.h"
@@ -27,14 +28,6 @@ namespace {
 std::string TextOf(HWND window)
 {
     return win32::Narrow(win32::WindowText(window));
-}
-
-int ScreenDpi()
-{
-    HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    return dpi;
 }
 
 class Win32WindowDriver final : public WindowDriver {
@@ -167,13 +160,7 @@ public:
         LOGFONTW designed{};
         GetObjectW(font, sizeof designed, &designed);
         seen.fontPoints = MulDiv(-designed.lfHeight, 72, ScreenDpi());
-        HDC dc = GetDC(handle);
-        HGDIOBJ old = SelectObject(dc, font);
-        TEXTMETRICW metrics{};
-        GetTextMetricsW(dc, &metrics);
-        SelectObject(dc, old);
-        ReleaseDC(handle, dc);
-        seen.lineHeight = metrics.tmHeight;
+        seen.lineHeight = RealisedFontOf(handle).metrics.tmHeight;
         if (control != "Form1") {
             RECT rect{};
             GetWindowRect(handle, &rect);
@@ -248,12 +235,6 @@ public:
 
 private:
     static constexpr UINT_PTR kMenuTimer = 7;
-
-    static std::uint32_t Rgb(COLORREF colour)
-    {
-        return (std::uint32_t{GetRValue(colour)} << 16) | (std::uint32_t{GetGValue(colour)} << 8) |
-               GetBValue(colour);
-    }
 
     // The tip the window's tooltips hold for the mouse resting on the
     // field's middle: the field's own while it takes the mouse, else the

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "win32/utf16.h"
+
+namespace level::testing {
+
+// What the native window's tests read back from GDI, each device context
+// released again.
+
+inline int ScreenDpi()
+{
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return dpi;
+}
+
+inline std::uint32_t Rgb(COLORREF colour)
+{
+    return (std::uint32_t{GetRValue(colour)} << 16) | (std::uint32_t{GetGValue(colour)} << 8) |
+           GetBValue(colour);
+}
+
+// A control's font as realised in its device context, and the extent of a
+// sample text in it.
+struct RealisedFont {
+    TEXTMETRICW metrics{};
+    std::string face;
+    SIZE extent{};
+};
+
+inline RealisedFont RealisedFontOf(HWND control, std::wstring_view sample = {})
+{
+    HDC dc = GetDC(control);
+    HGDIOBJ old =
+        SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0)));
+    RealisedFont font;
+    GetTextMetricsW(dc, &font.metrics);
+    std::array<wchar_t, LF_FACESIZE> face{};
+    GetTextFaceW(dc, static_cast<int>(face.size()), face.data());
+    font.face = win32::Narrow(face.data());
+    GetTextExtentPoint32W(dc, sample.data(), static_cast<int>(sample.size()), &font.extent);
+    SelectObject(dc, old);
+    ReleaseDC(control, dc);
+    return font;
+}
+
+}  // namespace level::testing
