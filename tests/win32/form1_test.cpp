@@ -7,7 +7,6 @@
 
 #include <oleacc.h>
 
-#include <array>
 #include <memory>
 #include <optional>
 #include <string>
