@@ -23,7 +23,6 @@ public:
     // «Копировать» while it is greyed. Either way, «Копировать» with
     // nothing selected copies the whole text.
     [[nodiscard]] QMenu* CreateMenu();
-    void CopyWholeText() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -34,6 +33,7 @@ protected:
 
 private:
     void ReadablyGreyed();
+    void CopyWholeText() const;
 
     QString decimalSeparator_;
 };

@@ -6,6 +6,7 @@
 #include "qt/to_qstring.h"
 
 namespace level {
+
 void MessageBoxErrorReport::Report(int number, std::string_view description)
 {
     QMessageBox box(QMessageBox::Critical, ToQString(kErrorReportTitle),
