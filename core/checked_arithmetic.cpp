@@ -1,8 +1,8 @@
-#include "checked_arithmetic.h"
+#include "core/checked_arithmetic.h"
 
 #include <cmath>
 
-#include "conversion_error.h"
+#include "core/conversion_error.h"
 
 namespace level {
 namespace {

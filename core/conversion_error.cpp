@@ -1,4 +1,4 @@
-#include "conversion_error.h"
+#include "core/conversion_error.h"
 
 #include <string>
 

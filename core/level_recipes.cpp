@@ -1,7 +1,7 @@
-#include "level_recipes.h"
+#include "core/level_recipes.h"
 
-#include "checked_arithmetic.h"
-#include "numeric_text.h"
+#include "core/checked_arithmetic.h"
+#include "core/numeric_text.h"
 
 namespace level {
 namespace {

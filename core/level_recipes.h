@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "regional_settings.h"
+#include "core/regional_settings.h"
 
 namespace level {
 

@@ -1,4 +1,4 @@
-#include "number_syntax.h"
+#include "core/number_syntax.h"
 
 #include <algorithm>
 #include <array>

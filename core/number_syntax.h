@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "regional_settings.h"
+#include "core/regional_settings.h"
 
 namespace level {
 

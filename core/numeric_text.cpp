@@ -1,4 +1,4 @@
-#include "numeric_text.h"
+#include "core/numeric_text.h"
 
 #include <fast_float.h>
 
@@ -9,8 +9,8 @@
 #include <limits>
 #include <optional>
 
-#include "conversion_error.h"
-#include "number_syntax.h"
+#include "core/conversion_error.h"
+#include "core/number_syntax.h"
 
 namespace level {
 namespace {

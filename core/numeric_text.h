@@ -3,8 +3,8 @@
 #include <string>
 #include <string_view>
 
-#include "currency.h"
-#include "regional_settings.h"
+#include "core/currency.h"
+#include "core/regional_settings.h"
 
 namespace level {
 

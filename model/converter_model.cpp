@@ -1,20 +1,14 @@
-#include "converter_model.h"
+#include "model/converter_model.h"
 
 #include <array>
 #include <stdexcept>
 #include <utility>
 
 #include "core/numeric_text.h"
-#include "model/distributor.h"
+#include "model/form1_layout.h"
+#include "model/window_texts.h"
 
 namespace level {
-
-const char* const kReferenceExplanation =
-    "За абсолютный нулевой уровень в проводной связи принята мощность 1 мвт. "
-    "Нулевому уровню мощности при сопротивлении 600 Ом соответствует напряжение 0,775 В."
-    "      " LEVEL_MAKER_NOTICE;
-const char* const kChooseOptionPrompt = "  Выбери: неперы, вольты или децибелы ! ! !";
-const char* const kContactLine = "  Предложения и пожелания по адресу: " LEVEL_CONTACT_EMAIL;
 
 namespace {
 
@@ -45,7 +39,9 @@ std::size_t OptionIndex(Control option)
 }  // namespace
 
 ConverterModel::ConverterModel(RegionalSettings settings)
-    : settings_(std::move(settings)), label1Caption_(kReferenceExplanation)
+    : settings_(std::move(settings)),
+      label1Caption_(kReferenceExplanation),
+      windowHeight_(kDesignedWindowHeight)
 {
 }
 

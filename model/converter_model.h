@@ -6,30 +6,11 @@
 
 #include "core/level_recipes.h"
 #include "core/regional_settings.h"
+#include "model/control.h"
 
 namespace level {
 
-// The controls of the converter window that the model refers to.
-enum class Control {
-    None,
-    Text1,     // decibels
-    Text2,     // nepers
-    Text3,     // volts
-    Option1,   // "Децибеллы"
-    Option2,   // "Вольты"
-    Option3,   // "Неперы"
-    Command1,  // compute
-    Command2,  // clear
-};
-
-// Window heights, in twips (1440 to the inch).
-inline constexpr int kDesignedWindowHeight = 4590;  // 4185 client + 345 + 60 frame
-inline constexpr int kClearedWindowHeight = 4180;
-
-// The information line's texts and font sizes.
-extern const char* const kReferenceExplanation;
-extern const char* const kChooseOptionPrompt;
-extern const char* const kContactLine;
+// The information line's font sizes after a prompt and after a clear.
 inline constexpr int kPromptFontSize = 12;
 inline constexpr int kContactFontSize = 8;
 
@@ -82,7 +63,7 @@ private:
     Flags options_{};
     std::string label1Caption_;
     std::optional<int> label1FontSize_;
-    int windowHeight_ = kDesignedWindowHeight;
+    int windowHeight_;
     int windowHeightWrites_ = 0;
     Control focus_ = Control::None;
 };

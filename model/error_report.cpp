@@ -1,4 +1,4 @@
-#include "error_report.h"
+#include "model/error_report.h"
 
 #include <array>
 #include <string>
@@ -7,19 +7,12 @@
 namespace level {
 namespace {
 
-constexpr std::string_view kVoltageAboveZero =
-    "Напряжение должно быть больше нуля. Введите положительное число вольт.";
-
 // Each number a conversion raises, with what the user can do about it.
 constexpr std::array<std::pair<int, std::string_view>, 4> kAdvice = {{
-    {13,
-     "В поле нет числа. Введите число цифрами, например 10; дробную часть "
-     "отделяйте десятичным разделителем из региональных настроек системы."},
-    {6,
-     "Значение по модулю слишком велико: окно не может его показать. "
-     "Введите число поменьше."},
-    {5, kVoltageAboveZero},
-    {11, kVoltageAboveZero},
+    {13, kTypeMismatchAdvice},
+    {6, kOverflowAdvice},
+    {5, kVoltageAboveZeroAdvice},
+    {11, kVoltageAboveZeroAdvice},
 }};
 
 }  // namespace
@@ -36,8 +29,8 @@ std::string_view ErrorAdvice(int number)
 
 std::string FormatErrorReport(int number, std::string_view description)
 {
-    std::string text =
-        "Ошибка выполнения '" + std::to_string(number) + "':\n" + std::string(description);
+    std::string text = std::string(kRunTimeErrorLead) + " '" + std::to_string(number) + "':\n" +
+                       std::string(description);
     if (const std::string_view advice = ErrorAdvice(number); !advice.empty()) {
         text += "\n\n";
         text += advice;

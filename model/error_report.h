@@ -3,11 +3,9 @@
 #include <string>
 #include <string_view>
 
-namespace level {
+#include "model/window_texts.h"
 
-// The title of the error report's box, and the word on its one button.
-inline constexpr std::string_view kErrorReportTitle = "Вычислитель соответствия";
-inline constexpr std::string_view kErrorReportButton = "ОК";
+namespace level {
 
 // Where a run-time error that no handler trapped is shown to the user: its
 // number and its description.

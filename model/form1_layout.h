@@ -1,24 +1,23 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <string_view>
+
+#include "model/control.h"
+#include "model/converter_model.h"
+#include "model/window_texts.h"
 
 namespace level {
 
-// Where each control of the converter window stands, in twips from the top
-// left of the client area, in tab order.
-struct ControlPlacement {
-    std::string_view name;
-    int left;
-    int top;
-    int width;
-    int height;
-};
-
+// The window in twips, 1440 to the inch: its client area, and the frame
+// as designed, 345 twips above the client area and 60 below it.
 inline constexpr int kClientWidth = 5520;
 inline constexpr int kClientHeight = 4185;
-// The frame as designed: 345 twips above the client area, 60 below it.
 inline constexpr int kDesignedFrameHeight = 345 + 60;
+// The outer heights the model writes: at start, and after a clear.
+inline constexpr int kDesignedWindowHeight = kClientHeight + kDesignedFrameHeight;
+inline constexpr int kClearedWindowHeight = 4180;
 
 // The client height an outer height leaves with the designed frame. Each
 // binding applies the model's outer height so, whatever frame the window
@@ -28,40 +27,177 @@ inline constexpr int kDesignedFrameHeight = 345 + 60;
     return outerHeight - kDesignedFrameHeight;
 }
 
-inline constexpr std::array<ControlPlacement, 14> kForm1Layout = {{
-    {"Text1", 240, 1200, 2895, 615},
-    {"Option1", 3840, 480, 1215, 495},
-    {"Option2", 2160, 480, 1335, 495},
-    {"Option3", 360, 480, 1095, 495},
-    {"Text2", 240, 1920, 2895, 615},
-    {"Text3", 240, 2640, 2895, 615},
-    {"Frame1", 240, 240, 5055, 855},
-    {"Command1", 4200, 1200, 1095, 1455},
-    {"Command2", 4200, 2760, 1095, 495},
-    {"Label1", 120, 3480, 5175, 735},
-    {"Label2", 3240, 1200, 855, 735},
-    {"Label3", 3240, 1920, 855, 615},
-    {"Label4", 3240, 2640, 615, 615},
-    {"Shape1", 120, 120, 5295, 3255},
+enum class ControlKind { Field, Option, PushButton, Label, Frame, Outline };
+// The window's default dialog font, or the large one of the fields and
+// their units.
+enum class ControlFont { Dialog, Large };
+
+// A place in twips from the top left of the client area.
+struct TwipsRect {
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
+// One control of the window: what it is, where it stands, what it says and
+// in which font, what a screen reader calls it beyond its caption, and the
+// handler a click on it runs.
+struct ControlRow {
+    Control control;
+    std::string_view name;
+    ControlKind kind;
+    TwipsRect place;
+    std::string_view caption;  // none where the model writes the text
+    ControlFont font;
+    std::string_view accessibleName;
+    void (ConverterModel::*onClick)();
+};
+
+// The fourteen controls in tab order. The fields: Text1 decibels, Text2
+// nepers, Text3 volts. Each option enables its own field: Option1 Text1,
+// Option2 Text3, Option3 Text2. Command1 computes, Command2 clears. Label1
+// is the information line, Label2 to Label4 the fields' units; Frame1 holds
+// the option row, and the outline Shape1 lies beneath everything.
+inline constexpr std::array<ControlRow, 14> kForm1Controls = {{
+    {Control::Text1,
+     "Text1",
+     ControlKind::Field,
+     {240, 1200, 2895, 615},
+     {},
+     ControlFont::Large,
+     kText1AccessibleName,
+     nullptr},
+    {Control::Option1,
+     "Option1",
+     ControlKind::Option,
+     {3840, 480, 1215, 495},
+     kOption1Caption,
+     ControlFont::Dialog,
+     {},
+     &ConverterModel::Option1_Click},
+    {Control::Option2,
+     "Option2",
+     ControlKind::Option,
+     {2160, 480, 1335, 495},
+     kOption2Caption,
+     ControlFont::Dialog,
+     {},
+     &ConverterModel::Option2_Click},
+    {Control::Option3,
+     "Option3",
+     ControlKind::Option,
+     {360, 480, 1095, 495},
+     kOption3Caption,
+     ControlFont::Dialog,
+     {},
+     &ConverterModel::Option3_Click},
+    {Control::Text2,
+     "Text2",
+     ControlKind::Field,
+     {240, 1920, 2895, 615},
+     {},
+     ControlFont::Large,
+     kText2AccessibleName,
+     nullptr},
+    {Control::Text3,
+     "Text3",
+     ControlKind::Field,
+     {240, 2640, 2895, 615},
+     {},
+     ControlFont::Large,
+     kText3AccessibleName,
+     nullptr},
+    {Control::Frame1,
+     "Frame1",
+     ControlKind::Frame,
+     {240, 240, 5055, 855},
+     kFrame1Caption,
+     ControlFont::Dialog,
+     {},
+     nullptr},
+    {Control::Command1,
+     "Command1",
+     ControlKind::PushButton,
+     {4200, 1200, 1095, 1455},
+     kCommand1Caption,
+     ControlFont::Dialog,
+     {},
+     &ConverterModel::Command1_Click},
+    {Control::Command2,
+     "Command2",
+     ControlKind::PushButton,
+     {4200, 2760, 1095, 495},
+     kCommand2Caption,
+     ControlFont::Dialog,
+     {},
+     &ConverterModel::Command2_Click},
+    {Control::Label1,
+     "Label1",
+     ControlKind::Label,
+     {120, 3480, 5175, 735},
+     {},
+     ControlFont::Dialog,
+     {},
+     nullptr},
+    {Control::Label2,
+     "Label2",
+     ControlKind::Label,
+     {3240, 1200, 855, 735},
+     kLabel2Caption,
+     ControlFont::Large,
+     {},
+     nullptr},
+    {Control::Label3,
+     "Label3",
+     ControlKind::Label,
+     {3240, 1920, 855, 615},
+     kLabel3Caption,
+     ControlFont::Large,
+     {},
+     nullptr},
+    {Control::Label4,
+     "Label4",
+     ControlKind::Label,
+     {3240, 2640, 615, 615},
+     kLabel4Caption,
+     ControlFont::Large,
+     {},
+     nullptr},
+    {Control::Shape1,
+     "Shape1",
+     ControlKind::Outline,
+     {120, 120, 5295, 3255},
+     {},
+     ControlFont::Dialog,
+     {},
+     nullptr},
 }};
 
-// The window's texts.
-inline constexpr std::string_view kForm1Caption = "Вычислитель соответствия(R=600 Ом)         V1.1";
-inline constexpr std::string_view kOption1Caption = "Децибеллы";
-inline constexpr std::string_view kOption2Caption = "Вольты";
-inline constexpr std::string_view kOption3Caption = "Неперы";
-inline constexpr std::string_view kFrame1Caption = "Вводимая величина";
-inline constexpr std::string_view kCommand1Caption = "вычислить";
-inline constexpr std::string_view kCommand2Caption = "Очистить";
-inline constexpr std::string_view kLabel2Caption = "дб";
-inline constexpr std::string_view kLabel3Caption = "неп";
-inline constexpr std::string_view kLabel4Caption = "В";
+// The place of a control in the table; the table's size for Control::None.
+[[nodiscard]] constexpr std::size_t IndexOf(Control control)
+{
+    std::size_t index = 0;
+    while (index < kForm1Controls.size() && kForm1Controls[index].control != control) {
+        ++index;
+    }
+    return index;
+}
 
-// What a screen reader calls each field: its quantity and unit. The other
-// controls are known by their captions, the information line by its text.
-inline constexpr std::string_view kText1AccessibleName = "Уровень в децибелах";
-inline constexpr std::string_view kText2AccessibleName = "Уровень в неперах";
-inline constexpr std::string_view kText3AccessibleName = "Напряжение в вольтах";
+[[nodiscard]] constexpr const ControlRow& RowOf(Control control)
+{
+    return kForm1Controls.at(IndexOf(control));
+}
+
+[[nodiscard]] constexpr std::string_view ControlName(Control control)
+{
+    return control == Control::None ? std::string_view{} : RowOf(control).name;
+}
+
+[[nodiscard]] constexpr bool IsField(Control control)
+{
+    return control != Control::None && RowOf(control).kind == ControlKind::Field;
+}
 
 // The fields' one further design setting, their 3-D appearance, is off: each
 // field is flat, with a single plain one-pixel border (the system's frame
@@ -75,5 +211,10 @@ inline constexpr std::string_view kText3AccessibleName = "Напряжение �
 inline constexpr std::string_view kDesignFontFamily = "MS Sans Serif";
 inline constexpr int kDialogFontPoints = 8;
 inline constexpr int kLargeFontPoints = 24;
+
+[[nodiscard]] constexpr int PointsOf(ControlFont font)
+{
+    return font == ControlFont::Large ? kLargeFontPoints : kDialogFontPoints;
+}
 
 }  // namespace level

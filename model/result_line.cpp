@@ -1,11 +1,21 @@
 #include "model/result_line.h"
 
+#include <utility>
+
+#include "model/window_texts.h"
+
 namespace level {
 
 std::string ResultLine(const ConverterModel& model)
 {
-    return model.FieldText(Control::Text1) + " дБ = " + model.FieldText(Control::Text2) +
-           " Нп = " + model.FieldText(Control::Text3) + " В";
+    std::string line;
+    for (const auto& [field, unit] :
+         {std::pair{Control::Text1, kDecibelUnit}, std::pair{Control::Text2, kNeperUnit},
+          std::pair{Control::Text3, kVoltUnit}}) {
+        line += (line.empty() ? "" : " = ") + model.FieldText(field) + ' ';
+        line += unit;
+    }
+    return line;
 }
 
 }  // namespace level

@@ -13,7 +13,7 @@
 
 #include "model/field_tip.h"
 
-namespace level {
+namespace level::qt {
 namespace {
 
 // Relative luminance and contrast ratio as the Web Content Accessibility
@@ -156,4 +156,4 @@ void FlatField::focusOutEvent(QFocusEvent* event)
     update();
 }
 
-}  // namespace level
+}  // namespace level::qt

@@ -5,7 +5,7 @@
 
 class QMenu;
 
-namespace level {
+namespace level::qt {
 
 // One of the window's three text fields, drawn flat without a style sheet:
 // a plain one-pixel border in the window-text colour, in the highlight
@@ -38,4 +38,4 @@ private:
     QString decimalSeparator_;
 };
 
-}  // namespace level
+}  // namespace level::qt

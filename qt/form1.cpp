@@ -1,4 +1,4 @@
-#include "form1.h"
+#include "qt/form1.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -15,19 +15,15 @@
 #include <QRadioButton>
 #include <QShowEvent>
 #include <algorithm>
-#include <array>
-#include <initializer_list>
 #include <utility>
 
-#include "model/control_names.h"
 #include "model/event_dispatch.h"
-#include "model/form1_layout.h"
 #include "model/result_line.h"
 #include "model/twips.h"
 #include "qt/flat_field.h"
 #include "qt/to_qstring.h"
 
-namespace level {
+namespace level::qt {
 namespace {
 
 // The designed family, or where it is missing a sans serif with the same
@@ -58,10 +54,10 @@ QFont DesignFont(int points)
     return font;
 }
 
-QRect Pixels(const ControlPlacement& placement)
+QRect Pixels(const TwipsRect& place)
 {
-    return {TwipsToPixels(placement.left), TwipsToPixels(placement.top),
-            TwipsToPixels(placement.width), TwipsToPixels(placement.height)};
+    return {TwipsToPixels(place.left), TwipsToPixels(place.top), TwipsToPixels(place.width),
+            TwipsToPixels(place.height)};
 }
 
 QIcon ConverterIcon()
@@ -72,12 +68,10 @@ QIcon ConverterIcon()
     return icon;
 }
 
-template <typename Widget, typename... Args>
-Widget* Make(QWidget* parent, const char* name, Args&&... args)
+bool TakesFocus(ControlKind kind)
 {
-    auto* widget = new Widget(std::forward<Args>(args)..., parent);
-    widget->setObjectName(name);
-    return widget;
+    return kind == ControlKind::Field || kind == ControlKind::Option ||
+           kind == ControlKind::PushButton;
 }
 
 }  // namespace
@@ -89,9 +83,30 @@ Form1::Form1(RegionalSettings settings, ErrorReport& report, QWidget* parent)
     setWindowIcon(ConverterIcon());
     setFont(DesignFont(kDialogFontPoints));
     resize(TwipsToPixels(kClientWidth), TwipsToPixels(kClientHeight));
-    CreateControls();
-    PlaceControls();
-    ConnectControls();
+    options_ = new QButtonGroup(this);
+    QWidget* previous = nullptr;
+    for (std::size_t i = 0; i < kForm1Controls.size(); ++i) {
+        widgets_.at(i) = Create(kForm1Controls.at(i));
+        Connect(kForm1Controls.at(i));
+        if (TakesFocus(kForm1Controls.at(i).kind)) {
+            // Created in tab order, the focus chained through them so.
+            if (previous != nullptr) {
+                setTabOrder(previous, widgets_.at(i));
+            }
+            previous = widgets_.at(i);
+        }
+    }
+    // The option buttons belong to the window, not to the frame, and are
+    // drawn in front of it; the outline is drawn beneath everything.
+    for (const ControlKind beneath : {ControlKind::Frame, ControlKind::Outline}) {
+        for (std::size_t i = 0; i < kForm1Controls.size(); ++i) {
+            if (kForm1Controls.at(i).kind == beneath) {
+                widgets_.at(i)->lower();
+            }
+        }
+    }
+    focusFollower_ = connect(qApp, &QApplication::focusChanged, this,
+                             [this](QWidget* /*old*/, QWidget* now) { FollowFocus(now); });
     model_.Form_Load();
     ShowModel();
 }
@@ -103,101 +118,72 @@ Form1::~Form1()
     disconnect(focusFollower_);
 }
 
-void Form1::CreateControls()
+// One control of the table, at its place, in its font, named as the window
+// names it.
+QWidget* Form1::Create(const ControlRow& row)
 {
-    // Created first, so that it lies beneath every other control.
-    shape1_ = Make<QFrame>(this, "Shape1");
-    shape1_->setFrameStyle(QFrame::Box | QFrame::Plain);
-    shape1_->setLineWidth(1);
-    frame1_ = Make<QGroupBox>(this, "Frame1", ToQString(kFrame1Caption));
-
-    const QFont large = DesignFont(kLargeFontPoints);
-    const QString separator = ToQString(model_.Settings().decimalSeparator);
-    text1_ = Make<FlatField>(this, "Text1", separator);
-    text2_ = Make<FlatField>(this, "Text2", separator);
-    text3_ = Make<FlatField>(this, "Text3", separator);
-    for (FlatField* field : {text1_, text2_, text3_}) {
-        field->setFont(large);
+    const QString caption = ToQString(row.caption);
+    QWidget* widget = nullptr;
+    switch (row.kind) {
+        case ControlKind::Field:
+            widget = new FlatField(ToQString(model_.Settings().decimalSeparator), this);
+            break;
+        case ControlKind::Option:
+            widget = new QRadioButton(caption, this);
+            options_->addButton(static_cast<QRadioButton*>(widget));
+            break;
+        case ControlKind::PushButton:
+            // Neither button is a default or cancel button; a focused one
+            // takes Enter as a press, as in a Windows dialog (see
+            // eventFilter).
+            widget = new QPushButton(caption, this);
+            static_cast<QPushButton*>(widget)->setAutoDefault(false);
+            break;
+        case ControlKind::Label: {
+            auto* label = new QLabel(caption, this);
+            label->setWordWrap(true);
+            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            widget = label;
+            break;
+        }
+        case ControlKind::Frame:
+            widget = new QGroupBox(caption, this);
+            break;
+        case ControlKind::Outline:
+            widget = new QFrame(this);
+            static_cast<QFrame*>(widget)->setFrameStyle(QFrame::Box | QFrame::Plain);
+            break;
     }
-    text1_->setAccessibleName(ToQString(kText1AccessibleName));
-    text2_->setAccessibleName(ToQString(kText2AccessibleName));
-    text3_->setAccessibleName(ToQString(kText3AccessibleName));
-    option1_ = Make<QRadioButton>(this, "Option1", ToQString(kOption1Caption));
-    option2_ = Make<QRadioButton>(this, "Option2", ToQString(kOption2Caption));
-    option3_ = Make<QRadioButton>(this, "Option3", ToQString(kOption3Caption));
-    options_ = new QButtonGroup(this);
-    for (QRadioButton* option : {option1_, option2_, option3_}) {
-        options_->addButton(option);
-        option->installEventFilter(this);
+    widget->setObjectName(ToQString(row.name));
+    widget->setGeometry(Pixels(row.place));
+    if (row.font == ControlFont::Large) {
+        widget->setFont(DesignFont(kLargeFontPoints));
     }
-    command1_ = Make<QPushButton>(this, "Command1", ToQString(kCommand1Caption));
-    command2_ = Make<QPushButton>(this, "Command2", ToQString(kCommand2Caption));
-    for (QPushButton* command : {command1_, command2_}) {
-        // Neither button is a default or cancel button; a focused one takes
-        // Enter as a press, as in a Windows dialog (see eventFilter).
-        command->setAutoDefault(false);
-        command->setDefault(false);
-        command->installEventFilter(this);
+    if (!row.accessibleName.empty()) {
+        widget->setAccessibleName(ToQString(row.accessibleName));
     }
-    label1_ = Make<QLabel>(this, "Label1");
-    label1_->setWordWrap(true);
-    label1_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label2_ = Make<QLabel>(this, "Label2", ToQString(kLabel2Caption));
-    label3_ = Make<QLabel>(this, "Label3", ToQString(kLabel3Caption));
-    label4_ = Make<QLabel>(this, "Label4", ToQString(kLabel4Caption));
-    for (QLabel* unit : {label2_, label3_, label4_}) {
-        unit->setFont(large);
-        unit->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    if (!TakesFocus(row.kind)) {
+        widget->setFocusPolicy(Qt::NoFocus);
     }
-    for (QWidget* still :
-         std::initializer_list<QWidget*>{shape1_, frame1_, label1_, label2_, label3_, label4_}) {
-        still->setFocusPolicy(Qt::NoFocus);
-    }
+    return widget;
 }
 
-// Puts every control at its designed place and chains the focus through
-// them in the designed tab order.
-void Form1::PlaceControls()
+// A field's typing goes to the model; a click on an option or a push
+// button runs its handler.
+void Form1::Connect(const ControlRow& row)
 {
-    QWidget* previous = nullptr;
-    for (const ControlPlacement& placement : kForm1Layout) {
-        auto* widget = findChild<QWidget*>(ToQString(placement.name), Qt::FindDirectChildrenOnly);
-        widget->setGeometry(Pixels(placement));
-        if (widget->focusPolicy() == Qt::NoFocus) {
-            continue;
-        }
-        if (previous != nullptr) {
-            setTabOrder(previous, widget);
-        }
-        previous = widget;
+    QWidget* widget = Widget(row.control);
+    if (row.kind == ControlKind::Field) {
+        connect(static_cast<FlatField*>(widget), &QLineEdit::textEdited, this,
+                [this, field = row.control](const QString& text) {
+                    model_.SetFieldText(field, text.toStdString());
+                });
     }
-    // The option buttons belong to the window, not to the frame, and are
-    // drawn in front of it; the outline is drawn beneath everything.
-    for (QRadioButton* option : {option1_, option2_, option3_}) {
-        option->raise();
+    if (row.onClick != nullptr) {
+        connect(static_cast<QAbstractButton*>(widget), &QAbstractButton::clicked, this,
+                [this, handler = row.onClick] { Run(handler); });
+        widget->installEventFilter(this);
     }
-    shape1_->lower();
-}
-
-void Form1::ConnectControls()
-{
-    connect(option1_, &QRadioButton::clicked, this,
-            [this] { Run(&ConverterModel::Option1_Click); });
-    connect(option2_, &QRadioButton::clicked, this,
-            [this] { Run(&ConverterModel::Option2_Click); });
-    connect(option3_, &QRadioButton::clicked, this,
-            [this] { Run(&ConverterModel::Option3_Click); });
-    connect(command1_, &QPushButton::clicked, this,
-            [this] { Run(&ConverterModel::Command1_Click); });
-    connect(command2_, &QPushButton::clicked, this,
-            [this] { Run(&ConverterModel::Command2_Click); });
-    for (FlatField* field : {text1_, text2_, text3_}) {
-        connect(field, &QLineEdit::textEdited, this, [this, field](const QString& text) {
-            model_.SetFieldText(ControlOf(field), text.toStdString());
-        });
-    }
-    focusFollower_ = connect(qApp, &QApplication::focusChanged, this,
-                             [this](QWidget* /*old*/, QWidget* now) { FollowFocus(now); });
 }
 
 // Runs one handler; a failure is reported, and the window shows whatever
@@ -209,33 +195,41 @@ void Form1::Run(void (ConverterModel::*handler)())
 
 void Form1::ShowModel()
 {
-    for (Control control : {Control::Text1, Control::Text2, Control::Text3}) {
-        FlatField* field = Field(control);
-        const QString text = QString::fromStdString(model_.FieldText(control));
+    // The group stays exclusive for the user but may be all unselected.
+    options_->setExclusive(false);
+    for (const ControlRow& row : kForm1Controls) {
+        if (row.kind == ControlKind::Option) {
+            static_cast<QRadioButton*>(Widget(row.control))
+                ->setChecked(model_.OptionValue(row.control));
+        }
+        if (row.kind != ControlKind::Field) {
+            continue;
+        }
+        FlatField* field = Field(row.control);
+        const QString text = QString::fromStdString(model_.FieldText(row.control));
         if (field->text() != text) {
             // Shown from its first character: a long result would otherwise
             // show its tail, and a disabled field cannot be scrolled back.
             field->setText(text);
             field->setCursorPosition(0);
         }
-        field->setEnabled(model_.FieldEnabled(control));
-    }
-    // The group stays exclusive for the user but may be all unselected.
-    options_->setExclusive(false);
-    for (Control control : {Control::Option1, Control::Option2, Control::Option3}) {
-        static_cast<QRadioButton*>(Widget(control))->setChecked(model_.OptionValue(control));
+        field->setEnabled(model_.FieldEnabled(row.control));
     }
     options_->setExclusive(true);
+    ShowLabel1();
+    ShowWindowHeight();
+    ShowFocus();
+}
 
+void Form1::ShowLabel1()
+{
     QFont labelFont = font();
     if (const auto points = model_.Label1FontSize()) {
         labelFont.setPointSize(*points);
     }
-    label1_->setFont(labelFont);
-    label1_->setText(QString::fromStdString(model_.Label1Caption()));
-
-    ShowWindowHeight();
-    ShowFocus();
+    auto* label1 = static_cast<QLabel*>(Widget(Control::Label1));
+    label1->setFont(labelFont);
+    label1->setText(QString::fromStdString(model_.Label1Caption()));
 }
 
 // A handler that moves the focus to a field selects the field's whole text,
@@ -247,8 +241,8 @@ void Form1::ShowFocus()
         return;
     }
     focus->setFocus(Qt::OtherFocusReason);
-    if (auto* field = qobject_cast<FlatField*>(focus)) {
-        field->selectAll();
+    if (IsField(model_.Focus())) {
+        Field(model_.Focus())->selectAll();
     }
 }
 
@@ -279,42 +273,41 @@ void Form1::changeEvent(QEvent* event)
     }
 }
 
-// The arrow keys move through the option group in tab order, wrapping
-// within it, as the Windows dialog manager does: each option reached is
-// clicked, and its handler puts the focus in its field.
+// Enter presses a focused push button. The arrow keys move through the
+// option group in tab order, wrapping within it, as the Windows dialog
+// manager does: each option reached is clicked, and its handler puts the
+// focus in its field.
 bool Form1::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() != QEvent::KeyPress) {
-        return QWidget::eventFilter(watched, event);
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (qobject_cast<QPushButton*>(watched) != nullptr &&
+            (key == Qt::Key_Return || key == Qt::Key_Enter)) {
+            static_cast<QPushButton*>(watched)->click();
+            return true;
+        }
+        if (qobject_cast<QRadioButton*>(watched) != nullptr) {
+            if (key == Qt::Key_Down || key == Qt::Key_Right) {
+                StepThroughOptions(watched, 1);
+                return true;
+            }
+            if (key == Qt::Key_Up || key == Qt::Key_Left) {
+                StepThroughOptions(watched, -1);
+                return true;
+            }
+        }
     }
-    const int key = static_cast<QKeyEvent*>(event)->key();
-    if (auto* command = qobject_cast<QPushButton*>(watched);
-        command != nullptr && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
-        command->click();
-        return true;
-    }
-    const std::array<QRadioButton*, 3> group = {option1_, option2_, option3_};
-    const auto* current = std::find(group.begin(), group.end(), watched);
-    if (current == group.end()) {
-        return QWidget::eventFilter(watched, event);
-    }
-    int step = 0;
-    switch (key) {
-        case Qt::Key_Down:
-        case Qt::Key_Right:
-            step = 1;
-            break;
-        case Qt::Key_Up:
-        case Qt::Key_Left:
-            step = 2;  // one back, within three
-            break;
-        default:
-            return QWidget::eventFilter(watched, event);
-    }
-    QRadioButton* next = group.at(static_cast<std::size_t>((current - group.begin() + step) % 3));
+    return QWidget::eventFilter(watched, event);
+}
+
+void Form1::StepThroughOptions(QObject* from, int step)
+{
+    const QList<QAbstractButton*> group = options_->buttons();
+    const auto count = group.size();
+    const auto at = group.indexOf(static_cast<QAbstractButton*>(from));
+    QAbstractButton* next = group.at((at + step + count) % count);
     next->setFocus(Qt::TabFocusReason);
     next->click();
-    return true;
 }
 
 // Ctrl+C that no field takes for its selection copies the three fields as
@@ -331,8 +324,8 @@ void Form1::keyPressEvent(QKeyEvent* event)
 // A greyed field takes no mouse input, so its right click comes here.
 void Form1::contextMenuEvent(QContextMenuEvent* event)
 {
-    if (auto* field = qobject_cast<FlatField*>(childAt(event->pos()))) {
-        field->CreateMenu()->popup(event->globalPos());
+    if (const Control control = ControlOf(childAt(event->pos())); IsField(control)) {
+        Field(control)->CreateMenu()->popup(event->globalPos());
         return;
     }
     QWidget::contextMenuEvent(event);
@@ -347,8 +340,11 @@ void Form1::showEvent(QShowEvent* event)
         // focus lands on Option1, without selecting it, and shows its focus
         // cue as a focus reached by the keyboard does.
         setAttribute(Qt::WA_KeyboardFocusChange);
-        option1_->setFocus(Qt::TabFocusReason);
-        model_.SetFocus(Control::Option1);
+        const auto first = std::find_if(widgets_.begin(), widgets_.end(), [](QWidget* widget) {
+            return widget->focusPolicy() != Qt::NoFocus && widget->isEnabled();
+        });
+        (*first)->setFocus(Qt::TabFocusReason);
+        model_.SetFocus(ControlOf(*first));
     }
 }
 
@@ -366,18 +362,15 @@ FlatField* Form1::Field(Control field) const
 
 QWidget* Form1::Widget(Control control) const
 {
-    if (control == Control::None) {
-        return nullptr;
-    }
-    return findChild<QWidget*>(ToQString(ControlName(control)), Qt::FindDirectChildrenOnly);
+    return control == Control::None ? nullptr : widgets_.at(IndexOf(control));
 }
 
 Control Form1::ControlOf(const QWidget* widget) const
 {
-    if (widget == nullptr || widget->parentWidget() != this) {
-        return Control::None;
-    }
-    return ControlNamed(widget->objectName().toStdString());
+    const auto* found = std::find(widgets_.begin(), widgets_.end(), widget);
+    return found == widgets_.end() || widget == nullptr
+               ? Control::None
+               : kForm1Controls.at(static_cast<std::size_t>(found - widgets_.begin())).control;
 }
 
-}  // namespace level
+}  // namespace level::qt

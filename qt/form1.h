@@ -1,26 +1,26 @@
 #pragma once
 
 #include <QWidget>
+#include <array>
 
 #include "core/regional_settings.h"
 #include "model/converter_model.h"
+#include "model/form1_layout.h"
 
 class QButtonGroup;
-class QFrame;
-class QGroupBox;
-class QLabel;
-class QPushButton;
-class QRadioButton;
 
 namespace level {
-
 class ErrorReport;
+}
+
+namespace level::qt {
+
 class FlatField;
 
-// The converter window: fourteen controls at their designed places, bound to
-// a ConverterModel. Clicks run the model's handlers through the event
-// dispatch, typing updates the model, and after every handler the widgets
-// show the model's state again.
+// The converter window: the fourteen controls of the window's table at
+// their designed places, bound to a ConverterModel. Clicks run the model's
+// handlers through the event dispatch, typing updates the model, and after
+// every handler the widgets show the model's state again.
 class Form1 final : public QWidget {
     Q_OBJECT
 
@@ -31,6 +31,8 @@ public:
     Form1& operator=(const Form1&) = delete;
 
     [[nodiscard]] const ConverterModel& model() const { return model_; }
+    // The widget of a control; none for Control::None.
+    [[nodiscard]] QWidget* Widget(Control control) const;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -40,16 +42,16 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void CreateControls();
-    void PlaceControls();
-    void ConnectControls();
+    [[nodiscard]] QWidget* Create(const ControlRow& row);
+    void Connect(const ControlRow& row);
+    void StepThroughOptions(QObject* from, int step);
     void Run(void (ConverterModel::*handler)());
     void ShowModel();
+    void ShowLabel1();
     void ShowWindowHeight();
     void ShowFocus();
     void FollowFocus(QWidget* now);
     [[nodiscard]] FlatField* Field(Control field) const;
-    [[nodiscard]] QWidget* Widget(Control control) const;
     [[nodiscard]] Control ControlOf(const QWidget* widget) const;
 
     ConverterModel model_;
@@ -60,22 +62,9 @@ private:
     int normalWidth_ = 0;
     bool shownOnce_ = false;
     QMetaObject::Connection focusFollower_;
-
-    QFrame* shape1_ = nullptr;
-    QGroupBox* frame1_ = nullptr;
-    FlatField* text1_ = nullptr;
-    FlatField* text2_ = nullptr;
-    FlatField* text3_ = nullptr;
-    QRadioButton* option1_ = nullptr;
-    QRadioButton* option2_ = nullptr;
-    QRadioButton* option3_ = nullptr;
     QButtonGroup* options_ = nullptr;
-    QPushButton* command1_ = nullptr;
-    QPushButton* command2_ = nullptr;
-    QLabel* label1_ = nullptr;
-    QLabel* label2_ = nullptr;
-    QLabel* label3_ = nullptr;
-    QLabel* label4_ = nullptr;
+    // Each control's widget, at its place in the window's table.
+    std::array<QWidget*, kForm1Controls.size()> widgets_{};
 };
 
-}  // namespace level
+}  // namespace level::qt

@@ -41,10 +41,10 @@ int main(int /*argc*/, char* argv[])
     qInstallMessageHandler(qtHandler);
     QApplication::setApplicationName(QStringLiteral("level-converter"));
     QApplication::setApplicationVersion(QStringLiteral(LEVEL_CONVERTER_VERSION));
-    level::InstallRussianQtTexts(application);
+    level::qt::InstallRussianQtTexts(application);
 
-    level::MessageBoxErrorReport report;
-    level::Form1 form(level::ReadSystemRegionalSettings(), report);
+    level::qt::MessageBoxErrorReport report;
+    level::qt::Form1 form(level::ReadSystemRegionalSettings(), report);
     report.SetParent(&form);
     form.show();
     return QApplication::exec();

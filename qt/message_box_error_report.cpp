@@ -1,11 +1,11 @@
-#include "message_box_error_report.h"
+#include "qt/message_box_error_report.h"
 
 #include <QAbstractButton>
 #include <QMessageBox>
 
 #include "qt/to_qstring.h"
 
-namespace level {
+namespace level::qt {
 
 void MessageBoxErrorReport::Report(int number, std::string_view description)
 {
@@ -16,4 +16,4 @@ void MessageBoxErrorReport::Report(int number, std::string_view description)
     box.exec();
 }
 
-}  // namespace level
+}  // namespace level::qt

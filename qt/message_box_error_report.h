@@ -5,7 +5,7 @@
 
 #include "model/error_report.h"
 
-namespace level {
+namespace level::qt {
 
 // Shows an untrapped run-time error in a critical message box over the
 // window; the window goes on once the user closes it.
@@ -18,4 +18,4 @@ private:
     QPointer<QWidget> parent_;
 };
 
-}  // namespace level
+}  // namespace level::qt

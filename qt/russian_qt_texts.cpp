@@ -5,7 +5,7 @@
 #include <QLocale>
 #include <QTranslator>
 
-namespace level {
+namespace level::qt {
 
 bool InstallRussianQtTexts(QCoreApplication& application)
 {
@@ -19,4 +19,4 @@ bool InstallRussianQtTexts(QCoreApplication& application)
     return QCoreApplication::installTranslator(translator);
 }
 
-}  // namespace level
+}  // namespace level::qt

@@ -3,7 +3,7 @@
 #include <QString>
 #include <string_view>
 
-namespace level {
+namespace level::qt {
 
 // The program's UTF-8 texts as Qt's strings.
 inline QString ToQString(std::string_view text)
@@ -11,4 +11,4 @@ inline QString ToQString(std::string_view text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-}  // namespace level
+}  // namespace level::qt

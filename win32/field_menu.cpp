@@ -3,6 +3,7 @@
 #include <span>
 #include <string>
 
+#include "model/window_texts.h"
 #include "win32/clipboard.h"
 #include "win32/flat_field.h"
 #include "win32/utf16.h"
@@ -14,22 +15,15 @@ enum Command : UINT { kNone, kUndo, kRedo, kCut, kCopy, kPaste, kDelete, kSelect
 
 struct Item {
     Command command;
-    const wchar_t* text;  // none for a separator
+    std::string_view text;  // none for a separator
 };
 
-// The words and order of Qt's Russian field menu.
 constexpr Item kEditingItems[] = {
-    {kUndo, L"&Отменить действие"},
-    {kRedo, L"&Повторить действие"},
-    {kNone, nullptr},
-    {kCut, L"&Вырезать"},
-    {kCopy, L"&Копировать"},
-    {kPaste, L"В&ставить"},
-    {kDelete, L"Удалить"},
-    {kNone, nullptr},
-    {kSelectAll, L"Выделить всё"},
+    {kUndo, kMenuUndo},     {kRedo, kMenuRedo}, {kNone, {}},
+    {kCut, kMenuCut},       {kCopy, kMenuCopy}, {kPaste, kMenuPaste},
+    {kDelete, kMenuDelete}, {kNone, {}},        {kSelectAll, kMenuSelectAll},
 };
-constexpr Item kGreyedItems[] = {{kCopy, L"&Копировать"}};
+constexpr Item kGreyedItems[] = {{kCopy, kMenuCopy}};
 
 struct FieldState {
     bool hasText;
@@ -82,13 +76,13 @@ void ShowFieldMenu(HWND owner, HWND field, POINT at)
         IsWindowEnabled(field) != FALSE ? std::span<const Item>(kEditingItems) : kGreyedItems;
     HMENU menu = CreatePopupMenu();
     for (const Item& item : items) {
-        if (item.text == nullptr) {
+        if (item.text.empty()) {
             AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
             continue;
         }
         const UINT flags =
             Available(item.command, field, state) ? MF_STRING : MF_STRING | MF_GRAYED;
-        AppendMenuW(menu, flags, item.command, item.text);
+        AppendMenuW(menu, flags, item.command, Widen(item.text).c_str());
     }
     const auto chosen = static_cast<Command>(
         TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, owner, nullptr));

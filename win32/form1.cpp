@@ -3,10 +3,10 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include <algorithm>
 #include <string>
 #include <utility>
 
-#include "model/control_names.h"
 #include "model/event_dispatch.h"
 #include "model/result_line.h"
 #include "win32/clipboard.h"
@@ -24,70 +24,31 @@ constexpr int kFirstControlId = 100;
 constexpr DWORD kWindowStyle = WS_OVERLAPPEDWINDOW;
 constexpr int kIconResource = 1;
 
-// The native control behind a name of the layout, and its styles.
-struct ControlKind {
+// The native control of a kind, and its styles. An option after a control
+// of another kind starts the option group.
+struct NativeControl {
     const wchar_t* windowClass;
     DWORD style;
 };
 
-ControlKind KindOf(std::string_view name)
+NativeControl NativeOf(ControlKind kind, bool startsGroup)
 {
     constexpr DWORD kChild = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
-    if (name.starts_with("Text")) {
-        // A flat field with a plain border: the fields' 3-D appearance is
-        // off.
-        return {L"EDIT", kChild | WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL};
+    switch (kind) {
+        case ControlKind::Field:
+            // A flat field with a plain border: the fields' 3-D appearance
+            // is off.
+            return {L"EDIT", kChild | WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL};
+        case ControlKind::Option:
+            return {L"BUTTON",
+                    kChild | WS_TABSTOP | BS_AUTORADIOBUTTON | (startsGroup ? WS_GROUP : 0U)};
+        case ControlKind::PushButton:
+            return {L"BUTTON", kChild | WS_TABSTOP | BS_PUSHBUTTON};
+        case ControlKind::Frame:
+            return {L"BUTTON", kChild | BS_GROUPBOX};
+        default:
+            return {L"STATIC", kChild | SS_LEFT | SS_NOPREFIX};
     }
-    if (name == "Option1") {
-        return {L"BUTTON", kChild | WS_TABSTOP | WS_GROUP | BS_AUTORADIOBUTTON};
-    }
-    if (name.starts_with("Option")) {
-        return {L"BUTTON", kChild | WS_TABSTOP | BS_AUTORADIOBUTTON};
-    }
-    if (name.starts_with("Command")) {
-        return {L"BUTTON", kChild | WS_TABSTOP | BS_PUSHBUTTON};
-    }
-    if (name == "Frame1") {
-        return {L"BUTTON", kChild | BS_GROUPBOX};
-    }
-    return {L"STATIC", kChild | SS_LEFT | SS_NOPREFIX};
-}
-
-std::string_view CaptionOf(std::string_view name)
-{
-    constexpr std::pair<std::string_view, std::string_view> kCaptions[] = {
-        {"Option1", kOption1Caption},   {"Option2", kOption2Caption},
-        {"Option3", kOption3Caption},   {"Frame1", kFrame1Caption},
-        {"Command1", kCommand1Caption}, {"Command2", kCommand2Caption},
-        {"Label2", kLabel2Caption},     {"Label3", kLabel3Caption},
-        {"Label4", kLabel4Caption}};
-    for (const auto& [control, caption] : kCaptions) {
-        if (control == name) {
-            return caption;
-        }
-    }
-    return {};
-}
-
-// What a screen reader calls a field: Active Accessibility names a field
-// after the label just before it in the z-order.
-std::string_view AccessibleNameOf(std::string_view name)
-{
-    constexpr std::pair<std::string_view, std::string_view> kNames[] = {
-        {"Text1", kText1AccessibleName},
-        {"Text2", kText2AccessibleName},
-        {"Text3", kText3AccessibleName}};
-    for (const auto& [control, accessibleName] : kNames) {
-        if (control == name) {
-            return accessibleName;
-        }
-    }
-    return {};
-}
-
-bool UsesLargeFont(std::string_view name)
-{
-    return name.starts_with("Text") || name == "Label2" || name == "Label3" || name == "Label4";
 }
 
 void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure)
@@ -159,7 +120,7 @@ void Form1::Show(int showCommand)
     UpdateWindow(window_);
     // Text1 comes first in the tab order but is disabled, so the first
     // focus goes to Option1; the model learns where it really landed.
-    SetFocus(ControlHandle("Option1"));
+    SetFocus(ControlHandle(Control::Option1));
     model_.SetFocus(ControlOf(GetFocus()));
 }
 
@@ -179,7 +140,7 @@ bool Form1::PreTranslate(MSG& message)
 // field, whatever the keyboard layout puts on it.
 bool Form1::TypeDecimalSeparator()
 {
-    if (!IsField(GetFocus())) {
+    if (!IsField(ControlOf(GetFocus()))) {
         return false;
     }
     const std::wstring separator = Widen(model_.Settings().decimalSeparator);
@@ -191,21 +152,16 @@ bool Form1::TypeDecimalSeparator()
 // one line.
 bool Form1::CopyResultLine()
 {
-    if (IsField(GetFocus()) && HasSelection(GetFocus())) {
+    if (IsField(ControlOf(GetFocus())) && HasSelection(GetFocus())) {
         return false;  // the field copies its selection
     }
     PutOnClipboard(window_, Widen(ResultLine(model_)));
     return true;
 }
 
-HWND Form1::ControlHandle(std::string_view name) const
+HWND Form1::ControlHandle(Control control) const
 {
-    for (std::size_t i = 0; i < kForm1Layout.size(); ++i) {
-        if (kForm1Layout[i].name == name) {
-            return controls_[i];
-        }
-    }
-    return nullptr;
+    return control == Control::None ? nullptr : controls_.at(IndexOf(control));
 }
 
 int Form1::TwipsToPixels(int twips) const
@@ -258,44 +214,49 @@ void Form1::CreateControls(HINSTANCE instance)
 {
     // Created in tab order, which is also the order the dialog manager tabs
     // through; the outline is no window but is painted beneath them all.
-    for (std::size_t i = 0; i < kForm1Layout.size(); ++i) {
-        const ControlPlacement& placement = kForm1Layout[i];
-        if (placement.name == "Shape1") {
+    ControlKind previous = ControlKind::Outline;
+    for (std::size_t i = 0; i < kForm1Controls.size(); ++i) {
+        const ControlRow& row = kForm1Controls.at(i);
+        if (row.kind == ControlKind::Outline) {
             continue;
         }
-        if (const std::string_view accessibleName = AccessibleNameOf(placement.name);
-            !accessibleName.empty()) {
-            // An empty-sized label, never seen, that names the field next.
-            // It starts a group, so the option group before it ends at
-            // Option3.
-            CreateWindowExW(0, L"STATIC", Widen(accessibleName).c_str(),
+        const TwipsRect& place = row.place;
+        if (!row.accessibleName.empty()) {
+            // An empty-sized label, never seen, that names the control next:
+            // Active Accessibility names a field after the label just before
+            // it in the z-order. It starts a group, so that an option group
+            // before it ends there.
+            CreateWindowExW(0, L"STATIC", Widen(row.accessibleName).c_str(),
                             WS_CHILD | WS_VISIBLE | WS_GROUP | SS_NOPREFIX,
-                            TwipsToPixels(placement.left), TwipsToPixels(placement.top), 0, 0,
-                            window_, nullptr, instance, nullptr);
+                            TwipsToPixels(place.left), TwipsToPixels(place.top), 0, 0, window_,
+                            nullptr, instance, nullptr);
         }
-        const ControlKind kind = KindOf(placement.name);
-        const std::wstring caption = Widen(CaptionOf(placement.name));
-        controls_[i] = CreateWindowExW(
-            0, kind.windowClass, caption.c_str(), kind.style, TwipsToPixels(placement.left),
-            TwipsToPixels(placement.top), TwipsToPixels(placement.width),
-            TwipsToPixels(placement.height), window_,
+        const NativeControl native = NativeOf(row.kind, previous != row.kind);
+        previous = row.kind;
+        controls_.at(i) = CreateWindowExW(
+            0, native.windowClass, Widen(row.caption).c_str(), native.style,
+            TwipsToPixels(place.left), TwipsToPixels(place.top), TwipsToPixels(place.width),
+            TwipsToPixels(place.height), window_,
             reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + static_cast<int>(i))),
             instance, nullptr);
-        HFONT font = UsesLargeFont(placement.name) ? largeFont_ : dialogFont_;
-        SendMessageW(controls_[i], WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-        if (placement.name.starts_with("Text")) {
-            MakeFlatField(controls_[i]);
-            tips_->Add(controls_[i]);
+        HFONT font = row.font == ControlFont::Large ? largeFont_ : dialogFont_;
+        SendMessageW(controls_.at(i), WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        if (row.kind == ControlKind::Field) {
+            MakeFlatField(controls_.at(i));
+            tips_->Add(controls_.at(i));
         }
-        if (placement.name.starts_with("Option")) {
+        if (row.kind == ControlKind::Option) {
             // An option that merely receives the focus does not select
             // itself: only a click, a key press on it or the arrow keys do.
-            SendMessageW(controls_[i], BM_SETDONTCLICK, TRUE, 0);
+            SendMessageW(controls_.at(i), BM_SETDONTCLICK, TRUE, 0);
+        }
+        if (row.kind == ControlKind::Frame) {
+            // The option buttons are drawn in front of the frame that holds
+            // them.
+            SetWindowPos(controls_.at(i), HWND_BOTTOM, 0, 0, 0, 0,
+                         SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         }
     }
-    // The option buttons are drawn in front of the frame that holds them.
-    SetWindowPos(ControlHandle("Frame1"), HWND_BOTTOM, 0, 0, 0, 0,
-                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void Form1::OnCommand(int id, int code)
@@ -305,36 +266,27 @@ void Form1::OnCommand(int id, int code)
         return;
     }
     const std::size_t index = static_cast<std::size_t>(id - kFirstControlId);
-    if (id < kFirstControlId || index >= kForm1Layout.size()) {
+    if (id < kFirstControlId || index >= kForm1Controls.size()) {
         return;  // Escape arrives as IDCANCEL: nothing to press
     }
-    const std::string_view name = kForm1Layout[index].name;
-    if (code == EN_CHANGE && !writingFields_) {
-        model_.SetFieldText(ControlOf(controls_[index]), Narrow(WindowText(controls_[index])));
-        tips_->Show(controls_[index], model_.FieldText(ControlOf(controls_[index])));
+    const ControlRow& row = kForm1Controls.at(index);
+    HWND control = controls_.at(index);
+    if (row.kind == ControlKind::Field && code == EN_CHANGE && !writingFields_) {
+        model_.SetFieldText(row.control, Narrow(WindowText(control)));
+        tips_->Show(control, model_.FieldText(row.control));
         return;
     }
-    if (code != BN_CLICKED) {
+    if (code != BN_CLICKED || row.onClick == nullptr) {
         return;
     }
-    if (name.starts_with("Option") &&
-        SendMessageW(controls_[index], BM_GETCHECK, 0, 0) != BST_CHECKED) {
+    if (row.kind == ControlKind::Option &&
+        SendMessageW(control, BM_GETCHECK, 0, 0) != BST_CHECKED) {
         // A real click checks an option before it notifies; a notification
         // from an unchecked one (a radio button that merely got the focus)
         // is no click.
         return;
     }
-    constexpr std::pair<std::string_view, void (ConverterModel::*)()> kHandlers[] = {
-        {"Option1", &ConverterModel::Option1_Click},
-        {"Option2", &ConverterModel::Option2_Click},
-        {"Option3", &ConverterModel::Option3_Click},
-        {"Command1", &ConverterModel::Command1_Click},
-        {"Command2", &ConverterModel::Command2_Click}};
-    for (const auto& [control, handler] : kHandlers) {
-        if (control == name) {
-            Run(handler);
-        }
-    }
+    Run(row.onClick);
 }
 
 // Enter arrives as IDOK. Neither button is a default button, so Enter in a
@@ -343,7 +295,8 @@ void Form1::OnCommand(int id, int code)
 void Form1::PressFocusedButton()
 {
     HWND focus = GetFocus();
-    if (ControlName(ControlOf(focus)).starts_with("Command")) {
+    if (const Control control = ControlOf(focus);
+        control != Control::None && RowOf(control).kind == ControlKind::PushButton) {
         SendMessageW(focus, BM_CLICK, 0, 0);
     }
 }
@@ -352,8 +305,8 @@ void Form1::PressFocusedButton()
 // window.
 void Form1::OnContextMenu(POINT at)
 {
-    for (Control control : {Control::Text1, Control::Text2, Control::Text3}) {
-        HWND field = Widget(control);
+    for (const Control control : {Control::Text1, Control::Text2, Control::Text3}) {
+        HWND field = ControlHandle(control);
         RECT place{};
         GetWindowRect(field, &place);
         if (PtInRect(&place, at) != FALSE) {
@@ -379,7 +332,7 @@ bool Form1::OnActivate(bool active)
         }
         return false;
     }
-    HWND focus = Widget(model_.Focus());
+    HWND focus = ControlHandle(model_.Focus());
     if (focus == nullptr || IsWindowEnabled(focus) == FALSE) {
         return false;
     }
@@ -390,7 +343,7 @@ bool Form1::OnActivate(bool active)
 void Form1::ShowModel()
 {
     for (Control control : {Control::Text1, Control::Text2, Control::Text3}) {
-        HWND field = Widget(control);
+        HWND field = ControlHandle(control);
         const std::wstring text = Widen(model_.FieldText(control));
         if (WindowText(field) != text) {
             writingFields_ = true;
@@ -403,13 +356,13 @@ void Form1::ShowModel()
     bool anyChecked = false;
     for (Control control : {Control::Option1, Control::Option2, Control::Option3}) {
         anyChecked = anyChecked || model_.OptionValue(control);
-        SendMessageW(Widget(control), BM_SETCHECK,
+        SendMessageW(ControlHandle(control), BM_SETCHECK,
                      model_.OptionValue(control) ? BST_CHECKED : BST_UNCHECKED, 0);
     }
     if (!anyChecked) {
         // Unchecking a radio button takes its tab stop away; with none
         // checked, Tab still reaches the group at its first button.
-        HWND option1 = Widget(Control::Option1);
+        HWND option1 = ControlHandle(Control::Option1);
         SetWindowLongW(option1, GWL_STYLE, GetWindowLongW(option1, GWL_STYLE) | WS_TABSTOP);
     }
     ShowLabel1();
@@ -421,19 +374,19 @@ void Form1::ShowModel()
 // so that what the user types next replaces it.
 void Form1::ShowFocus()
 {
-    HWND focus = Widget(model_.Focus());
+    HWND focus = ControlHandle(model_.Focus());
     if (focus == nullptr || focus == GetFocus() || IsWindowVisible(window_) == FALSE) {
         return;
     }
     SetFocus(focus);
-    if (ControlName(model_.Focus()).starts_with("Text")) {
+    if (IsField(model_.Focus())) {
         SendMessageW(focus, EM_SETSEL, 0, -1);
     }
 }
 
 void Form1::ShowLabel1()
 {
-    HWND label1 = ControlHandle("Label1");
+    HWND label1 = ControlHandle(Control::Label1);
     HFONT font = dialogFont_;
     if (const auto points = model_.Label1FontSize()) {
         if (label1Font_ != nullptr) {
@@ -479,7 +432,7 @@ void Form1::PaintShape1()
 {
     PAINTSTRUCT paint{};
     HDC dc = BeginPaint(window_, &paint);
-    const ControlPlacement& shape = kForm1Layout.back();
+    const TwipsRect& shape = RowOf(Control::Shape1).place;
     HPEN pen = CreatePen(PS_SOLID, 1, GetSysColor(COLOR_WINDOWTEXT));
     HGDIOBJ oldPen = SelectObject(dc, pen);
     HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
@@ -499,24 +452,12 @@ HFONT Form1::MakeFont(int points) const
                        DEFAULT_PITCH | FF_SWISS, family.c_str());
 }
 
-bool Form1::IsField(HWND handle) const
-{
-    return ControlName(ControlOf(handle)).starts_with("Text");
-}
-
-HWND Form1::Widget(Control control) const
-{
-    return ControlHandle(ControlName(control));
-}
-
 Control Form1::ControlOf(HWND handle) const
 {
-    for (std::size_t i = 0; i < kForm1Layout.size(); ++i) {
-        if (handle != nullptr && controls_[i] == handle) {
-            return ControlNamed(kForm1Layout[i].name);
-        }
-    }
-    return Control::None;
+    const auto* found = std::find(controls_.begin(), controls_.end(), handle);
+    return handle == nullptr || found == controls_.end()
+               ? Control::None
+               : kForm1Controls.at(static_cast<std::size_t>(found - controls_.begin())).control;
 }
 
 }  // namespace level::win32

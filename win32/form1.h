@@ -38,7 +38,9 @@ public:
     bool PreTranslate(MSG& message);
 
     [[nodiscard]] HWND Handle() const { return window_; }
-    [[nodiscard]] HWND ControlHandle(std::string_view name) const;
+    // The native control of a control; none for Control::None and the
+    // outline, which the window paints.
+    [[nodiscard]] HWND ControlHandle(Control control) const;
     [[nodiscard]] int TwipsToPixels(int twips) const;
     [[nodiscard]] const ConverterModel& model() const { return model_; }
     [[nodiscard]] HWND TipsHandle() const { return tips_->Handle(); }
@@ -62,16 +64,14 @@ private:
     void ShowFocus();
     void PaintShape1();
     [[nodiscard]] HFONT MakeFont(int points) const;
-    [[nodiscard]] HWND Widget(Control control) const;
     [[nodiscard]] Control ControlOf(HWND handle) const;
-    [[nodiscard]] bool IsField(HWND handle) const;
 
     ConverterModel model_;
     ErrorReport& report_;
     HWND window_ = nullptr;
     std::unique_ptr<FieldTips> tips_;
     int dpi_ = 96;
-    std::array<HWND, kForm1Layout.size()> controls_{};
+    std::array<HWND, kForm1Controls.size()> controls_{};
     HFONT dialogFont_ = nullptr;
     HFONT largeFont_ = nullptr;
     HFONT label1Font_ = nullptr;

@@ -4,8 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include "capturing_report.h"
 #include "model/converter_model.h"
 #include "model/event_dispatch.h"
+#include "model/window_texts.h"
 #include "test_support.h"
 
 namespace level {
@@ -175,48 +177,31 @@ TEST(InformationLine, PromptAndContactLineReplaceEachOther)
     EXPECT_EQ(model.Label1FontSize(), 8);
 }
 
-// Records each report with the field texts the window showed at that moment.
-class CapturingReport final : public ErrorReport {
-public:
-    void Report(int number, std::string_view description) override
-    {
-        reports.push_back({number, std::string(description), shown});
-    }
-    struct Entry {
-        int number;
-        std::string description;
-        std::vector<std::string> shownTexts;
-    };
-    std::vector<Entry> reports;
-    std::vector<std::string> shown;
-};
-
 TEST(EventDispatch, ShowsWhatTheHandlerWroteThenReportsOnceAndTheWindowGoesOn)
 {
     ConverterModel model = LoadedModel();
-    CapturingReport report;
+    testing::CapturingReport report;
+    std::vector<std::string> shown;
+    report.look = [&] { return shown; };
     auto compute = [&] {
-        DispatchEvent([&] { model.Command1_Click(); }, [&] { report.shown = Texts(model); },
-                      report);
+        DispatchEvent([&] { model.Command1_Click(); }, [&] { shown = Texts(model); }, report);
     };
     model.Option1_Click();
     model.SetFieldText(Control::Text1, "310");
     compute();
-    ASSERT_EQ(report.reports.size(), 1U);
-    EXPECT_EQ(report.reports[0].number, 6);
-    EXPECT_EQ(report.reports[0].description, "Переполнение");
-    EXPECT_EQ(report.reports[0].shownTexts, (std::vector<std::string>{"310", "35,6896", "0,775"}));
+    EXPECT_EQ(report.numbers, (std::vector<int>{6}));
+    EXPECT_EQ(report.descriptions, (std::vector<std::string>{"Переполнение"}));
+    EXPECT_EQ(report.shownAtReport, (std::vector<std::string>{"310", "35,6896", "0,775"}));
 
     model.Option2_Click();
     model.SetFieldText(Control::Text3, "0");
     compute();
-    ASSERT_EQ(report.reports.size(), 2U);
-    EXPECT_EQ(report.reports[1].number, 5);
+    EXPECT_EQ(report.numbers, (std::vector<int>{6, 5}));
 
     model.SetFieldText(Control::Text3, "7,75");
     compute();
-    EXPECT_EQ(report.reports.size(), 2U);
-    EXPECT_EQ(report.shown, (std::vector<std::string>{"19,9998", "2,3", "7,75"}));
+    EXPECT_EQ(report.numbers, (std::vector<int>{6, 5}));
+    EXPECT_EQ(shown, (std::vector<std::string>{"19,9998", "2,3", "7,75"}));
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // events on the real widgets, on whichever platform the test runs on.
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -20,6 +21,8 @@
 #include "window/window_driver.h"
 
 namespace level::testing {
+
+using qt::ToQString;
 namespace {
 
 // What a widget shows as its text: a field's text, a caption, a frame's
@@ -36,7 +39,7 @@ std::string TextOf(const QWidget* widget)
 
 class QtWindowDriver final : public WindowDriver {
 public:
-    QtWindowDriver() : form_(std::make_unique<Form1>(RegionalSettings::Comma(), report))
+    QtWindowDriver() : form_(std::make_unique<qt::Form1>(RegionalSettings::Comma(), report))
     {
         form_->show();
         form_->activateWindow();
@@ -46,10 +49,7 @@ public:
                         : QTest::qWaitForWindowActive(form_.get()));
     }
 
-    void Click(std::string_view control) override
-    {
-        QTest::mouseClick(Find(control), Qt::LeftButton);
-    }
+    void Click(Control control) override { QTest::mouseClick(Find(control), Qt::LeftButton); }
 
     void Press(Key key) override
     {
@@ -66,14 +66,14 @@ public:
 
     void TypeKeys(std::string_view text) override { QTest::keyClicks(Receiver(), ToQString(text)); }
 
-    void FocusAndSelectAll(std::string_view field) override
+    void FocusAndSelectAll(Control field) override
     {
         auto* edit = Find<QLineEdit>(field);
         edit->setFocus(Qt::MouseFocusReason);
         edit->selectAll();
     }
 
-    void Paste(std::string_view field, const std::string& text) override
+    void Paste(Control field, const std::string& text) override
     {
         QApplication::clipboard()->setText(ToQString(text));
         FocusAndSelectAll(field);
@@ -98,8 +98,7 @@ public:
         QTest::qWait(100);  // the window manager's new size
     }
 
-    std::vector<std::string> RightClickAndChoose(std::string_view control,
-                                                 std::string_view item) override
+    std::vector<std::string> RightClickAndChoose(Control control, std::string_view item) override
     {
         // The event a right click brings, sent where the mouse is: a greyed
         // widget passes it on to the window.
@@ -146,9 +145,64 @@ public:
         other_.reset();
     }
 
-    [[nodiscard]] Seen See(std::string_view control) override
+    [[nodiscard]] Seen See(Control control) override { return SeeWidget(Find(control)); }
+    [[nodiscard]] Seen SeeWindow() override { return SeeWidget(form_.get()); }
+
+    [[nodiscard]] std::optional<Spoken> AskScreenReader(Control control) override
     {
-        QWidget* widget = Find(control);
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(Find(control));
+        if (accessible == nullptr) {
+            return std::nullopt;
+        }
+        return Spoken{accessible->text(QAccessible::Name).toStdString(),
+                      accessible->text(QAccessible::Value).toStdString()};
+    }
+
+    [[nodiscard]] Control Focused() const override
+    {
+        for (const ControlRow& row : kForm1Controls) {
+            if (form_->isActiveWindow() &&
+                form_->Widget(row.control) == QApplication::focusWidget()) {
+                return row.control;
+            }
+        }
+        return None;
+    }
+
+    [[nodiscard]] PixelSize ClientSize() const override
+    {
+        return {form_->width(), form_->height()};
+    }
+
+    [[nodiscard]] std::string Clipboard() const override
+    {
+        return QApplication::clipboard()->text().toStdString();
+    }
+
+    [[nodiscard]] std::uint32_t HighlightColour() const override
+    {
+        return form_->palette().color(QPalette::Active, QPalette::Highlight).rgb() & 0xFFFFFFu;
+    }
+
+    [[nodiscard]] std::uint32_t FrameColour() const override
+    {
+        return form_->palette().color(QPalette::WindowText).rgb() & 0xFFFFFFu;
+    }
+
+    [[nodiscard]] std::uint32_t PixelAt(int x, int y) override
+    {
+        const QImage image = form_->grab().toImage();
+        const double ratio = image.devicePixelRatio();
+        return image.pixel(static_cast<int>(x * ratio), static_cast<int>(y * ratio)) & 0xFFFFFFu;
+    }
+
+    // 15 twips to a device-independent pixel, to the nearest.
+    [[nodiscard]] int TwipsToPixels(int twips) const override { return (twips * 2 + 15) / 30; }
+    [[nodiscard]] const ConverterModel& Model() const override { return form_->model(); }
+
+private:
+    [[nodiscard]] Seen SeeWidget(QWidget* widget)
+    {
         const QRect place = widget->geometry();
         Seen seen{.text = TextOf(widget),
                   .enabled = widget->isEnabled(),
@@ -172,49 +226,10 @@ public:
         return seen;
     }
 
-    [[nodiscard]] std::string Focused() const override
-    {
-        const QWidget* focus = QApplication::focusWidget();
-        if (focus == nullptr || focus->window() != form_.get() || !form_->isActiveWindow()) {
-            return {};
-        }
-        return focus->objectName().toStdString();
-    }
-
-    [[nodiscard]] PixelSize ClientSize() const override
-    {
-        return {form_->width(), form_->height()};
-    }
-
-    [[nodiscard]] std::string Clipboard() const override
-    {
-        return QApplication::clipboard()->text().toStdString();
-    }
-
-    [[nodiscard]] std::uint32_t HighlightColour() const override
-    {
-        return form_->palette().color(QPalette::Active, QPalette::Highlight).rgb() & 0xFFFFFFu;
-    }
-
-    [[nodiscard]] std::uint32_t PixelAt(int x, int y) override
-    {
-        const QImage image = form_->grab().toImage();
-        const double ratio = image.devicePixelRatio();
-        return image.pixel(static_cast<int>(x * ratio), static_cast<int>(y * ratio)) & 0xFFFFFFu;
-    }
-
-    // 15 twips to a device-independent pixel, to the nearest.
-    [[nodiscard]] int TwipsToPixels(int twips) const override { return (twips * 2 + 15) / 30; }
-    [[nodiscard]] const ConverterModel& Model() const override { return form_->model(); }
-
-private:
     template <typename Widget = QWidget>
-    Widget* Find(std::string_view name) const
+    Widget* Find(Control control) const
     {
-        auto* widget = name == "Form1" ? qobject_cast<Widget*>(form_.get())
-                                       : form_->findChild<Widget*>(ToQString(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
+        return qobject_cast<Widget*>(form_->Widget(control));
     }
 
     // The tooltip the mouse resting on the widget's middle brings up.
@@ -236,7 +251,7 @@ private:
         return focus != nullptr ? focus : form_.get();
     }
 
-    std::unique_ptr<Form1> form_;
+    std::unique_ptr<qt::Form1> form_;
     std::unique_ptr<QWidget> other_;
 };
 

@@ -1,28 +1,25 @@
 // What is the native window's own: how its fonts are realised and fit,
-// what Active Accessibility is told, its option buttons' notifications, a
-// thicker frame and its icons. The window's behaviours run on both
-// toolkits, from tests/window/.
+// its option buttons' notifications, a thicker frame and its icons. The window's behaviours run on
+// both toolkits, from tests/window/.
 
 #include <windows.h>
 
-#include <oleacc.h>
-
 #include <memory>
-#include <optional>
 #include <string>
 
 #include <gtest/gtest.h>
 
+#include "capturing_report.h"
 #include "gdi_reads.h"
 #include "win32/form1.h"
 #include "win32/utf16.h"
-#include "window/capturing_report.h"
 #include "window/designed_form.h"
 #include "window/field_colours.h"
 
 namespace level::win32 {
 namespace {
 
+using enum Control;
 using testing::kDesignedControls;
 
 // A shown window, looked at through its native controls.
@@ -35,10 +32,10 @@ protected:
         form_->Show(SW_SHOWNORMAL);
     }
 
-    [[nodiscard]] HWND Handle(std::string_view name) const
+    [[nodiscard]] HWND Handle(Control control) const
     {
-        HWND handle = form_->ControlHandle(name);
-        EXPECT_NE(handle, nullptr) << name;
+        HWND handle = form_->ControlHandle(control);
+        EXPECT_NE(handle, nullptr) << ControlName(control);
         return handle;
     }
 
@@ -50,31 +47,19 @@ protected:
 // check mark.
 TEST_F(Form1Win32Test, EveryCaptionFitsItsControl)
 {
-    for (const testing::DesignedControl& control : kDesignedControls) {
-        const std::string name(control.name);
-        if (control.caption.empty() || name == "Frame1") {
+    for (const testing::DesignedControl& designed : kDesignedControls) {
+        const Control control = designed.control;
+        if (designed.caption.empty() || control == Frame1) {
             continue;
         }
         const SIZE extent =
-            testing::RealisedFontOf(Handle(name.c_str()), win32::Widen(control.caption)).extent;
-        const int mark = name.starts_with("Option") ? GetSystemMetrics(SM_CXMENUCHECK) + 4 : 0;
+            testing::RealisedFontOf(Handle(control), win32::Widen(designed.caption)).extent;
+        const bool option = control == Option1 || control == Option2 || control == Option3;
+        const int mark = option ? GetSystemMetrics(SM_CXMENUCHECK) + 4 : 0;
         RECT rect{};
-        GetClientRect(Handle(name.c_str()), &rect);
-        EXPECT_LE(extent.cx + mark, rect.right) << name;
-        EXPECT_LE(extent.cy, rect.bottom) << name;
-    }
-}
-
-// The flat fields' one line is drawn in the system's frame colour.
-TEST_F(Form1Win32Test, DrawsTheFieldBordersInTheFrameColour)
-{
-    for (const char* name : {"Text1", "Text2", "Text3"}) {
-        RECT rect{};
-        GetWindowRect(Handle(name), &rect);
-        HDC dc = GetWindowDC(Handle(name));
-        EXPECT_EQ(GetPixel(dc, 0, (rect.bottom - rect.top) / 2), GetSysColor(COLOR_WINDOWFRAME))
-            << name;
-        ReleaseDC(Handle(name), dc);
+        GetClientRect(Handle(control), &rect);
+        EXPECT_LE(extent.cx + mark, rect.right) << ControlName(control);
+        EXPECT_LE(extent.cy, rect.bottom) << ControlName(control);
     }
 }
 
@@ -85,80 +70,17 @@ TEST_F(Form1Win32Test, DrawsTheFieldBordersInTheFrameColour)
 TEST_F(Form1Win32Test, DrawsFieldsAndUnitsInTheLargeCyrillicFont)
 {
     const int dpi = testing::ScreenDpi();
-    for (const char* name : {"Text1", "Text2", "Text3", "Label2", "Label3", "Label4"}) {
+    for (const Control name : {Text1, Text2, Text3, Label2, Label3, Label4}) {
         const auto [metrics, realised, extent] = testing::RealisedFontOf(Handle(name));
-        EXPECT_NEAR(metrics.tmHeight - metrics.tmInternalLeading, MulDiv(24, dpi, 72), 1) << name;
-        EXPECT_EQ(metrics.tmCharSet, RUSSIAN_CHARSET) << name;
-        EXPECT_EQ(metrics.tmWeight, FW_NORMAL) << name;
-        EXPECT_FALSE(metrics.tmItalic || metrics.tmUnderlined || metrics.tmStruckOut) << name;
+        EXPECT_NEAR(metrics.tmHeight - metrics.tmInternalLeading, MulDiv(24, dpi, 72), 1)
+            << ControlName(name);
+        EXPECT_EQ(metrics.tmCharSet, RUSSIAN_CHARSET) << ControlName(name);
+        EXPECT_EQ(metrics.tmWeight, FW_NORMAL) << ControlName(name);
+        EXPECT_FALSE(metrics.tmItalic || metrics.tmUnderlined || metrics.tmStruckOut)
+            << ControlName(name);
         EXPECT_TRUE(realised == "MS Sans Serif" || realised == "Microsoft Sans Serif" ||
                     realised == "Liberation Sans" || realised == "Arial")
-            << name << " is drawn in " << realised;
-    }
-}
-
-// What Active Accessibility tells a screen reader of a control, or nothing
-// where it makes no object for it. (The 64-bit Wine's oleacc answers
-// E_NOINTERFACE for the standard controls; Windows and the 32-bit Wine
-// answer.)
-struct Spoken {
-    std::string name;
-    std::string value;
-};
-
-std::optional<Spoken> AskActiveAccessibility(HWND control)
-{
-    IAccessible* accessible = nullptr;
-    if (FAILED(AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT),
-                                          IID_IAccessible,
-                                          reinterpret_cast<void**>(&accessible))) ||
-        accessible == nullptr) {
-        return std::nullopt;
-    }
-    VARIANT self{};
-    self.vt = VT_I4;
-    self.lVal = CHILDID_SELF;
-    // Each answer read, then freed; "(none)" where there is none.
-    auto ask = [&](HRESULT (STDMETHODCALLTYPE IAccessible::*question)(VARIANT, BSTR*)) {
-        BSTR text = nullptr;
-        const HRESULT answered = (accessible->*question)(self, &text);
-        std::string said = SUCCEEDED(answered) && text != nullptr ? Narrow(text) : "(none)";
-        SysFreeString(text);
-        return said;
-    };
-    Spoken spoken{ask(&IAccessible::get_accName), ask(&IAccessible::get_accValue)};
-    accessible->Release();
-    return spoken;
-}
-
-// A screen reader names each field by its quantity and unit, and the other
-// controls by their captions; Windows names a field after the label just
-// before it in the z-order.
-TEST_F(Form1Win32Test, NamesEveryControlForAScreenReader)
-{
-    for (const auto& [name, accessibleName] : testing::kAccessibleNames) {
-        const std::optional<Spoken> spoken = AskActiveAccessibility(Handle(name));
-        if (!spoken) {
-            GTEST_SKIP() << "Active Accessibility gives no object here; only Windows can answer";
-        }
-        EXPECT_EQ(spoken->name, accessibleName) << name;
-    }
-}
-
-// A screen reader reads each field's whole text as its value, a long
-// greyed result included.
-TEST_F(Form1Win32Test, GivesAScreenReaderEachFieldsWholeText)
-{
-    SendMessageW(Handle("Option1"), BM_CLICK, 0, 0);
-    SetWindowTextW(Handle("Text1"), L"300");
-    SendMessageW(Handle("Command1"), BM_CLICK, 0, 0);
-    for (const auto& [name, text] : {std::pair{"Text1", "300"}, std::pair{"Text2", "34,5383"},
-                                     std::pair{"Text3", "775000000000000"}}) {
-        const std::optional<Spoken> spoken = AskActiveAccessibility(Handle(name));
-        if (!spoken) {
-            GTEST_SKIP() << "Active Accessibility gives no object here; only Windows can answer";
-        }
-        EXPECT_EQ(spoken->value, text) << name;
+            << ControlName(name) << " is drawn in " << realised;
     }
 }
 
@@ -177,12 +99,12 @@ TEST(Form1Win32Colours, DrawsGreyedResultsInTheSystemColours)
 // model does not change.
 TEST_F(Form1Win32Test, IgnoresAClickNotificationFromAnUncheckedOption)
 {
-    HWND option2 = Handle("Option2");
+    HWND option2 = Handle(Option2);
     SendMessageW(form_->Handle(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(option2), BN_CLICKED),
                  reinterpret_cast<LPARAM>(option2));
     EXPECT_FALSE(form_->model().OptionValue(Control::Option2));
     EXPECT_FALSE(form_->model().FieldEnabled(Control::Text3));
-    EXPECT_NE(GetFocus(), Handle("Text3"));
+    EXPECT_NE(GetFocus(), Handle(Text3));
 }
 
 // On a frame thicker than designed (as Windows 10 and 11 draw), a clear
@@ -201,15 +123,17 @@ TEST(Form1Win32Frame, ClearLeavesTheDesignedClientHeightOnAThickerFrame)
     {
         Form1 form(GetModuleHandleW(nullptr), RegionalSettings::Comma(), report);
         form.Show(SW_SHOWNORMAL);
-        SendMessageW(form.ControlHandle("Command2"), BM_CLICK, 0, 0);
+        SendMessageW(form.ControlHandle(Command2), BM_CLICK, 0, 0);
         RECT outer{};
         RECT client{};
         GetWindowRect(form.Handle(), &outer);
         GetClientRect(form.Handle(), &client);
         const int dpi = testing::ScreenDpi();
-        EXPECT_GT((outer.bottom - outer.top) - client.bottom, MulDiv(405, dpi, 1440))
+        EXPECT_GT((outer.bottom - outer.top) - client.bottom,
+                  MulDiv(testing::kDesignedFrame, dpi, 1440))
             << "the frame is no thicker than designed";
-        EXPECT_EQ(client.bottom, MulDiv(4180 - 405, dpi, 1440));
+        EXPECT_EQ(client.bottom,
+                  MulDiv(testing::kClearedOuterHeight - testing::kDesignedFrame, dpi, 1440));
     }
     SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
 }

@@ -55,14 +55,6 @@ public:
     }
 };
 
-std::string TextOf(HWND window)
-{
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(
-        GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return Narrow(text);
-}
-
 // The window in the user's own locale: the reference voltage at start, and
 // a voltage typed as the user writes numbers.
 TEST(WindowInTheUsersLocale, StartsAtTheReferenceVoltageAndComputesFromVolts)
@@ -70,12 +62,12 @@ TEST(WindowInTheUsersLocale, StartsAtTheReferenceVoltageAndComputesFromVolts)
     IgnoringReport report;
     Form1 form(GetModuleHandleW(nullptr), ReadSystemRegionalSettings(), report);
     form.Show(SW_SHOWNORMAL);
-    EXPECT_EQ(TextOf(form.ControlHandle("Text3")), InUsersNotation("0,775"));
-    SendMessageW(form.ControlHandle("Option2"), BM_CLICK, 0, 0);
-    SetWindowTextW(form.ControlHandle("Text3"), Widen(InUsersNotation("1,55")).c_str());
-    SendMessageW(form.ControlHandle("Command1"), BM_CLICK, 0, 0);
-    EXPECT_EQ(TextOf(form.ControlHandle("Text1")), InUsersNotation("6,0205"));
-    EXPECT_EQ(TextOf(form.ControlHandle("Text2")), InUsersNotation("0,6924"));
+    EXPECT_EQ(Narrow(WindowText(form.ControlHandle(Control::Text3))), InUsersNotation("0,775"));
+    SendMessageW(form.ControlHandle(Control::Option2), BM_CLICK, 0, 0);
+    SetWindowTextW(form.ControlHandle(Control::Text3), Widen(InUsersNotation("1,55")).c_str());
+    SendMessageW(form.ControlHandle(Control::Command1), BM_CLICK, 0, 0);
+    EXPECT_EQ(Narrow(WindowText(form.ControlHandle(Control::Text1))), InUsersNotation("6,0205"));
+    EXPECT_EQ(Narrow(WindowText(form.ControlHandle(Control::Text2))), InUsersNotation("0,6924"));
 }
 
 }  // namespace

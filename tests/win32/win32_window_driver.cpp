@@ -4,9 +4,12 @@
 
 #include <windows.h>
 
+#include <oleacc.h>
+
 #include <algorithm>
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -19,15 +22,38 @@
 #include "win32/clipboard.h"
 #include "win32/form1.h"
 #include "win32/utf16.h"
-#include "window/designed_form.h"
 #include "window/window_driver.h"
 
 namespace level::testing {
 namespace {
 
-std::string TextOf(HWND window)
+// What Active Accessibility tells a screen reader of a control, or nothing
+// where it makes no object for it. (The 64-bit Wine's oleacc answers
+// E_NOINTERFACE for the standard controls; Windows and the 32-bit Wine
+// answer.)
+std::optional<Spoken> AskActiveAccessibility(HWND control)
 {
-    return win32::Narrow(win32::WindowText(window));
+    IAccessible* accessible = nullptr;
+    if (FAILED(AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT),
+                                          IID_IAccessible,
+                                          reinterpret_cast<void**>(&accessible))) ||
+        accessible == nullptr) {
+        return std::nullopt;
+    }
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    // Each answer read, then freed; "(none)" where there is none.
+    auto ask = [&](HRESULT (STDMETHODCALLTYPE IAccessible::*question)(VARIANT, BSTR*)) {
+        BSTR text = nullptr;
+        const HRESULT answered = (accessible->*question)(self, &text);
+        std::string said = SUCCEEDED(answered) && text != nullptr ? win32::Narrow(text) : "(none)";
+        SysFreeString(text);
+        return said;
+    };
+    Spoken spoken{ask(&IAccessible::get_accName), ask(&IAccessible::get_accValue)};
+    accessible->Release();
+    return spoken;
 }
 
 class Win32WindowDriver final : public WindowDriver {
@@ -48,7 +74,7 @@ public:
     Win32WindowDriver(const Win32WindowDriver&) = delete;
     Win32WindowDriver& operator=(const Win32WindowDriver&) = delete;
 
-    void Click(std::string_view control) override { Send(Handle(control), BM_CLICK); }
+    void Click(Control control) override { Send(Handle(control), BM_CLICK); }
 
     void Press(Key key) override
     {
@@ -76,13 +102,13 @@ public:
         }
     }
 
-    void FocusAndSelectAll(std::string_view field) override
+    void FocusAndSelectAll(Control field) override
     {
         SetFocus(Handle(field));
         Send(Handle(field), EM_SETSEL, 0, -1);
     }
 
-    void Paste(std::string_view field, const std::string& text) override
+    void Paste(Control field, const std::string& text) override
     {
         ASSERT_TRUE(win32::PutOnClipboard(form_->Handle(), win32::Widen(text)));
         FocusAndSelectAll(field);
@@ -108,8 +134,7 @@ public:
 
     // The menu is modal: a timer reads it and chooses by the item's mnemonic
     // while it is up.
-    std::vector<std::string> RightClickAndChoose(std::string_view control,
-                                                 std::string_view item) override
+    std::vector<std::string> RightClickAndChoose(Control control, std::string_view item) override
     {
         menuItems_.clear();
         chosenItem_ = win32::Widen(item);
@@ -143,54 +168,29 @@ public:
         Settle();
     }
 
-    [[nodiscard]] Seen See(std::string_view control) override
+    [[nodiscard]] Seen See(Control control) override
     {
-        if (control == "Shape1") {
+        if (control == Shape1) {
             return {};  // an outline the window paints, no control
         }
-        HWND handle = Handle(control);
-        Seen seen{.text = TextOf(handle),
-                  .enabled = IsWindowEnabled(handle) != FALSE,
-                  .maximised = IsZoomed(handle) != FALSE};
-        std::array<wchar_t, 16> kind{};
-        GetClassNameW(handle, kind.data(), static_cast<int>(kind.size()));
-        seen.checked = std::wstring_view(kind.data()) == L"Button" &&
-                       SendMessageW(handle, BM_GETCHECK, 0, 0) == BST_CHECKED;
-        auto* font = reinterpret_cast<HFONT>(SendMessageW(handle, WM_GETFONT, 0, 0));
-        LOGFONTW designed{};
-        GetObjectW(font, sizeof designed, &designed);
-        seen.fontPoints = MulDiv(-designed.lfHeight, 72, ScreenDpi());
-        seen.lineHeight = RealisedFontOf(handle).metrics.tmHeight;
-        if (control != "Form1") {
-            RECT rect{};
-            GetWindowRect(handle, &rect);
-            MapWindowPoints(nullptr, form_->Handle(), reinterpret_cast<POINT*>(&rect), 2);
-            seen.place =
-                PixelRect{rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
-        }
-        if (std::wstring_view(kind.data()) == L"Edit") {
-            DWORD start = 0;
-            DWORD end = 0;
-            SendMessageW(handle, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
-                         reinterpret_cast<LPARAM>(&end));
-            seen.selection = {static_cast<int>(start), static_cast<int>(end)};
-            // A single-line edit answers with its first visible character.
-            seen.firstVisible =
-                static_cast<int>(SendMessageW(handle, EM_GETFIRSTVISIBLELINE, 0, 0));
-            seen.limit = static_cast<int>(SendMessageW(handle, EM_GETLIMITTEXT, 0, 0));
-            seen.toolTip = HoverTip(handle);
-        }
-        return seen;
+        return SeeHandle(Handle(control));
     }
 
-    [[nodiscard]] std::string Focused() const override
+    [[nodiscard]] Seen SeeWindow() override { return SeeHandle(form_->Handle()); }
+
+    [[nodiscard]] std::optional<Spoken> AskScreenReader(Control control) override
     {
-        for (const DesignedControl& control : kDesignedControls) {
-            if (GetFocus() != nullptr && form_->ControlHandle(control.name) == GetFocus()) {
-                return std::string(control.name);
+        return AskActiveAccessibility(Handle(control));
+    }
+
+    [[nodiscard]] Control Focused() const override
+    {
+        for (const ControlRow& row : kForm1Controls) {
+            if (GetFocus() != nullptr && form_->ControlHandle(row.control) == GetFocus()) {
+                return row.control;
             }
         }
-        return {};
+        return None;
     }
 
     [[nodiscard]] PixelSize ClientSize() const override
@@ -208,6 +208,11 @@ public:
     [[nodiscard]] std::uint32_t HighlightColour() const override
     {
         return Rgb(GetSysColor(COLOR_HIGHLIGHT));
+    }
+
+    [[nodiscard]] std::uint32_t FrameColour() const override
+    {
+        return Rgb(GetSysColor(COLOR_WINDOWFRAME));
     }
 
     [[nodiscard]] std::uint32_t PixelAt(int x, int y) override
@@ -234,6 +239,42 @@ public:
     [[nodiscard]] const ConverterModel& Model() const override { return form_->model(); }
 
 private:
+    [[nodiscard]] Seen SeeHandle(HWND handle)
+    {
+        Seen seen{.text = win32::Narrow(win32::WindowText(handle)),
+                  .enabled = IsWindowEnabled(handle) != FALSE,
+                  .maximised = IsZoomed(handle) != FALSE};
+        std::array<wchar_t, 16> kind{};
+        GetClassNameW(handle, kind.data(), static_cast<int>(kind.size()));
+        seen.checked = std::wstring_view(kind.data()) == L"Button" &&
+                       SendMessageW(handle, BM_GETCHECK, 0, 0) == BST_CHECKED;
+        auto* font = reinterpret_cast<HFONT>(SendMessageW(handle, WM_GETFONT, 0, 0));
+        LOGFONTW designed{};
+        GetObjectW(font, sizeof designed, &designed);
+        seen.fontPoints = MulDiv(-designed.lfHeight, 72, ScreenDpi());
+        seen.lineHeight = RealisedFontOf(handle).metrics.tmHeight;
+        if (handle != form_->Handle()) {
+            RECT rect{};
+            GetWindowRect(handle, &rect);
+            MapWindowPoints(nullptr, form_->Handle(), reinterpret_cast<POINT*>(&rect), 2);
+            seen.place =
+                PixelRect{rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
+        }
+        if (std::wstring_view(kind.data()) == L"Edit") {
+            DWORD start = 0;
+            DWORD end = 0;
+            SendMessageW(handle, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                         reinterpret_cast<LPARAM>(&end));
+            seen.selection = {static_cast<int>(start), static_cast<int>(end)};
+            // A single-line edit answers with its first visible character.
+            seen.firstVisible =
+                static_cast<int>(SendMessageW(handle, EM_GETFIRSTVISIBLELINE, 0, 0));
+            seen.limit = static_cast<int>(SendMessageW(handle, EM_GETLIMITTEXT, 0, 0));
+            seen.toolTip = HoverTip(handle);
+        }
+        return seen;
+    }
+
     static constexpr UINT_PTR kMenuTimer = 7;
 
     // The tip the window's tooltips hold for the mouse resting on the
@@ -302,10 +343,10 @@ private:
     static inline std::vector<std::string> menuItems_;
     static inline std::wstring chosenItem_;
 
-    [[nodiscard]] HWND Handle(std::string_view name) const
+    [[nodiscard]] HWND Handle(Control control) const
     {
-        HWND handle = name == "Form1" ? form_->Handle() : form_->ControlHandle(name);
-        EXPECT_NE(handle, nullptr) << name;
+        HWND handle = form_->ControlHandle(control);
+        EXPECT_NE(handle, nullptr) << ControlName(control);
         return handle;
     }
 

@@ -4,6 +4,8 @@
 #include <string_view>
 #include <utility>
 
+#include "model/control.h"
+
 namespace level::testing {
 
 // The converter window as designed, written out once for the tests of every
@@ -13,7 +15,7 @@ namespace level::testing {
 // tab order, and its caption (none for the fields, the outline and the
 // information line).
 struct DesignedControl {
-    std::string_view name;
+    Control control;
     int left;
     int top;
     int width;
@@ -22,20 +24,20 @@ struct DesignedControl {
 };
 
 inline constexpr std::array<DesignedControl, 14> kDesignedControls = {{
-    {"Text1", 240, 1200, 2895, 615, {}},
-    {"Option1", 3840, 480, 1215, 495, "Децибеллы"},
-    {"Option2", 2160, 480, 1335, 495, "Вольты"},
-    {"Option3", 360, 480, 1095, 495, "Неперы"},
-    {"Text2", 240, 1920, 2895, 615, {}},
-    {"Text3", 240, 2640, 2895, 615, {}},
-    {"Frame1", 240, 240, 5055, 855, "Вводимая величина"},
-    {"Command1", 4200, 1200, 1095, 1455, "вычислить"},
-    {"Command2", 4200, 2760, 1095, 495, "Очистить"},
-    {"Label1", 120, 3480, 5175, 735, {}},
-    {"Label2", 3240, 1200, 855, 735, "дб"},
-    {"Label3", 3240, 1920, 855, 615, "неп"},
-    {"Label4", 3240, 2640, 615, 615, "В"},
-    {"Shape1", 120, 120, 5295, 3255, {}},
+    {Control::Text1, 240, 1200, 2895, 615, {}},
+    {Control::Option1, 3840, 480, 1215, 495, "Децибеллы"},
+    {Control::Option2, 2160, 480, 1335, 495, "Вольты"},
+    {Control::Option3, 360, 480, 1095, 495, "Неперы"},
+    {Control::Text2, 240, 1920, 2895, 615, {}},
+    {Control::Text3, 240, 2640, 2895, 615, {}},
+    {Control::Frame1, 240, 240, 5055, 855, "Вводимая величина"},
+    {Control::Command1, 4200, 1200, 1095, 1455, "вычислить"},
+    {Control::Command2, 4200, 2760, 1095, 495, "Очистить"},
+    {Control::Label1, 120, 3480, 5175, 735, {}},
+    {Control::Label2, 3240, 1200, 855, 735, "дб"},
+    {Control::Label3, 3240, 1920, 855, 615, "неп"},
+    {Control::Label4, 3240, 2640, 615, 615, "В"},
+    {Control::Shape1, 120, 120, 5295, 3255, {}},
 }};
 
 inline constexpr std::string_view kDesignedWindowCaption =
@@ -43,6 +45,8 @@ inline constexpr std::string_view kDesignedWindowCaption =
 inline constexpr int kDesignedClientWidth = 5520;
 inline constexpr int kDesignedClientHeight = 4185;
 inline constexpr int kClearedOuterHeight = 4180;
+// The frame as designed: 345 twips above the client area, 60 below it.
+inline constexpr int kDesignedFrame = 345 + 60;
 
 // The information line at start: the reference explanation, then six blanks
 // and the maker's notice.
@@ -52,15 +56,15 @@ inline constexpr std::string_view kDesignedReferenceExplanation =
 
 // What a screen reader calls each field, then each of the other controls
 // that take the focus.
-inline constexpr std::array<std::pair<std::string_view, std::string_view>, 8> kAccessibleNames = {{
-    {"Text1", "Уровень в децибелах"},
-    {"Text2", "Уровень в неперах"},
-    {"Text3", "Напряжение в вольтах"},
-    {"Option1", "Децибеллы"},
-    {"Option2", "Вольты"},
-    {"Option3", "Неперы"},
-    {"Command1", "вычислить"},
-    {"Command2", "Очистить"},
+inline constexpr std::array<std::pair<Control, std::string_view>, 8> kAccessibleNames = {{
+    {Control::Text1, "Уровень в децибелах"},
+    {Control::Text2, "Уровень в неперах"},
+    {Control::Text3, "Напряжение в вольтах"},
+    {Control::Option1, "Децибеллы"},
+    {Control::Option2, "Вольты"},
+    {Control::Option3, "Неперы"},
+    {Control::Command1, "вычислить"},
+    {Control::Command2, "Очистить"},
 }};
 
 }  // namespace level::testing

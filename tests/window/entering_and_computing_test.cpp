@@ -11,14 +11,14 @@ namespace {
 // typed replaces the field's text.
 TEST_F(WindowTest, TheTypicalEventStepByStep)
 {
-    window->Click("Option1");
+    window->Click(Option1);
     EXPECT_EQ(Enabled(), (Flags3{true, false, false}));
-    EXPECT_EQ(window->Focused(), "Text1");
-    EXPECT_EQ(window->See("Text1").selection, (std::pair{0, 1}));
+    EXPECT_EQ(window->Focused(), Text1);
+    EXPECT_EQ(window->See(Text1).selection, (std::pair{0, 1}));
     window->TypeKeys("10");
-    EXPECT_EQ(Text("Text1"), "10");
+    EXPECT_EQ(Text(Text1), "10");
     EXPECT_EQ(window->Model().FieldText(Control::Text1), "10");
-    window->Click("Command1");
+    window->Click(Command1);
     EXPECT_EQ(Texts(), (Texts3{"10", "1,1513", "2,4508"}));
     EXPECT_TRUE(Reports().empty());
 }
@@ -27,15 +27,15 @@ TEST_F(WindowTest, TheTypicalEventStepByStep)
 // text selected, and keeps every text.
 TEST_F(WindowTest, AnOptionEnablesAndFocusesItsFieldOnly)
 {
-    window->Click("Option3");
+    window->Click(Option3);
     EXPECT_EQ(Checked(), (Flags3{false, false, true}));
     EXPECT_EQ(Enabled(), (Flags3{false, true, false}));
-    EXPECT_EQ(window->Focused(), "Text2");
-    window->Click("Option2");
+    EXPECT_EQ(window->Focused(), Text2);
+    window->Click(Option2);
     EXPECT_EQ(Checked(), (Flags3{false, true, false}));
     EXPECT_EQ(Enabled(), (Flags3{false, false, true}));
-    EXPECT_EQ(window->Focused(), "Text3");
-    EXPECT_EQ(window->See("Text3").selection, (std::pair{0, 5}));
+    EXPECT_EQ(window->Focused(), Text3);
+    EXPECT_EQ(window->See(Text3).selection, (std::pair{0, 5}));
     EXPECT_EQ(Texts(), (Texts3{"0", "0", "0,775"}));
 }
 
@@ -43,20 +43,20 @@ TEST_F(WindowTest, AnOptionEnablesAndFocusesItsFieldOnly)
 // would compute or clear, and press nothing.
 TEST_F(WindowTest, EnterAndEscapeInAFieldPressNothing)
 {
-    window->Click("Option2");
+    window->Click(Option2);
     window->TypeKeys("5");
     window->Press(Key::Enter);
     window->Press(Key::Escape);
     EXPECT_EQ(Texts(), (Texts3{"0", "0", "5"}));
-    EXPECT_TRUE(Text("Label1").starts_with(kDesignedReferenceExplanation));
+    EXPECT_TRUE(Text(Label1).starts_with(kDesignedReferenceExplanation));
     EXPECT_TRUE(Reports().empty());
 }
 
 TEST_F(WindowTest, ComputeWithNoOptionShowsThePrompt)
 {
-    window->Click("Command1");
-    EXPECT_EQ(Text("Label1"), "  Выбери: неперы, вольты или децибелы ! ! !");
-    EXPECT_EQ(window->See("Label1").fontPoints, 12);
+    window->Click(Command1);
+    EXPECT_EQ(Text(Label1), "  Выбери: неперы, вольты или децибелы ! ! !");
+    EXPECT_EQ(window->See(Label1).fontPoints, 12);
     EXPECT_EQ(Texts(), (Texts3{"0", "0", "0,775"}));
 }
 
@@ -64,24 +64,24 @@ TEST_F(WindowTest, ComputeWithNoOptionShowsThePrompt)
 // first character.
 TEST_F(WindowTest, ALongResultResizesNothingAndShowsItsFirstDigits)
 {
-    const auto field = window->See("Text3").place;
+    const auto field = window->See(Text3).place;
     const PixelSize client = window->ClientSize();
-    window->Click("Option1");
+    window->Click(Option1);
     window->TypeKeys("300");
-    window->Click("Command1");
-    EXPECT_EQ(Text("Text3"), "775000000000000");
-    EXPECT_EQ(window->See("Text3").place, field);
+    window->Click(Command1);
+    EXPECT_EQ(Text(Text3), "775000000000000");
+    EXPECT_EQ(window->See(Text3).place, field);
     EXPECT_EQ(window->ClientSize(), client);
-    EXPECT_EQ(window->See("Text2").firstVisible, 0);
-    EXPECT_EQ(window->See("Text3").firstVisible, 0);
+    EXPECT_EQ(window->See(Text2).firstVisible, 0);
+    EXPECT_EQ(window->See(Text3).firstVisible, 0);
 }
 
 // What the handler wrote is on screen before the error report comes.
 TEST_F(WindowTest, ShowsTheWrittenFieldsBeforeTheReport)
 {
-    window->Click("Option1");
+    window->Click(Option1);
     window->TypeKeys("310");
-    window->Click("Command1");
+    window->Click(Command1);
     EXPECT_EQ(Reports(), (std::vector<int>{6}));
     EXPECT_EQ(window->report.shownAtReport, (Texts3{"310", "35,6896", "0,775"}));
 }
@@ -90,9 +90,13 @@ class WindowFlow : public WindowTest, public ::testing::WithParamInterface<FormF
 
 TEST_P(WindowFlow, EndsWithTheseFieldsAndReports)
 {
-    RunSteps(
-        GetParam(), [this](const std::string& control) { window->Click(control); },
-        [this](const std::string& field, const std::string& text) { TypeInto(field, text); });
+    for (const Step& step : GetParam().steps) {
+        if (step.typed != nullptr) {
+            TypeInto(step.control, step.typed);
+        } else {
+            window->Click(step.control);
+        }
+    }
     EXPECT_EQ(Texts(), GetParam().texts);
     EXPECT_EQ(Reports(), GetParam().errors);
 }
@@ -106,18 +110,18 @@ class WindowPaste : public WindowTest, public ::testing::WithParamInterface<Past
 TEST_P(WindowPaste, EndsInAValueOrANumberedErrorAndTheWindowGoesOn)
 {
     const PasteCase& paste = GetParam();
-    window->Click("Option1");
-    window->Paste("Text1", paste.pasted);
-    const Seen pasted = window->See("Text1");
+    window->Click(Option1);
+    window->Paste(Text1, paste.pasted);
+    const Seen pasted = window->See(Text1);
     EXPECT_FALSE(pasted.text.empty());
     EXPECT_EQ(window->Model().FieldText(Control::Text1), pasted.text);
-    window->Click("Command1");
-    EXPECT_EQ(Text("Text2"), paste.otherTexts[0]);
-    EXPECT_EQ(Text("Text3"), paste.otherTexts[1]);
+    window->Click(Command1);
+    EXPECT_EQ(Text(Text2), paste.otherTexts[0]);
+    EXPECT_EQ(Text(Text3), paste.otherTexts[1]);
     EXPECT_EQ(Reports(), paste.errors);
 
-    TypeInto("Text1", "1");
-    window->Click("Command1");
+    TypeInto(Text1, "1");
+    window->Click(Command1);
     EXPECT_EQ(Texts(), (Texts3{"1", "0,1151", "0,8696"}));
     EXPECT_EQ(Reports(), paste.errors);
 }
@@ -127,12 +131,12 @@ INSTANTIATE_TEST_SUITE_P(Pastes, WindowPaste, ::testing::ValuesIn(PasteCases()),
 // A field at its length limit takes no more, whether pasted or typed.
 TEST_F(WindowTest, AFieldAtItsLimitTakesNoMore)
 {
-    window->Click("Option1");
-    const auto limit = static_cast<std::size_t>(window->See("Text1").limit);
-    window->Paste("Text1", std::string(limit + 10, '7'));
+    window->Click(Option1);
+    const auto limit = static_cast<std::size_t>(window->See(Text1).limit);
+    window->Paste(Text1, std::string(limit + 10, '7'));
     window->TypeKeys("8");
-    EXPECT_EQ(Text("Text1"), std::string(limit, '7'));
-    EXPECT_EQ(window->Model().FieldText(Control::Text1), Text("Text1"));
+    EXPECT_EQ(Text(Text1), std::string(limit, '7'));
+    EXPECT_EQ(window->Model().FieldText(Control::Text1), Text(Text1));
 }
 
 }  // namespace

@@ -35,7 +35,7 @@ struct FieldColours {
     std::uint32_t text;
 };
 
-inline FieldColours ColoursOf(WindowDriver& window, const char* field)
+inline FieldColours ColoursOf(WindowDriver& window, Control field)
 {
     const PixelRect place = window.See(field).place.value();
     const std::uint32_t background = window.PixelAt(place.left + 3, place.top + 3);
@@ -55,10 +55,10 @@ inline FieldColours ColoursOf(WindowDriver& window, const char* field)
 inline std::vector<FieldColours> GreyedResultColours()
 {
     const std::unique_ptr<WindowDriver> window = MakeWindowDriver();
-    window->Click("Option1");
+    window->Click(Option1);
     window->TypeKeys("10");
-    window->Click("Command1");
-    return {ColoursOf(*window, "Text2"), ColoursOf(*window, "Text3")};
+    window->Click(Command1);
+    return {ColoursOf(*window, Text2), ColoursOf(*window, Text3)};
 }
 
 }  // namespace level::testing

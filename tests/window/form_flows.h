@@ -4,30 +4,25 @@
 #include <string_view>
 #include <vector>
 
+#include "model/control.h"
+
 namespace level::testing {
 
-// A user flow through the window, the same on every toolkit: each step
-// either clicks a control ("Option1") or types into a field ("Text1=10").
-// Then the three fields and the error numbers reported, in a comma locale.
+// One step of a user: a click on a control, or, with a text, typing it
+// into a field over the field's whole text.
+struct Step {
+    Control control;
+    const char* typed = nullptr;
+};
+
+// A user flow through the window, the same on every toolkit: its steps,
+// then the three fields and the error numbers reported, in a comma locale.
 struct FormFlow {
     const char* name;
-    std::vector<std::string_view> steps;
+    std::vector<Step> steps;
     std::vector<std::string> texts;
     std::vector<int> errors;
 };
-
-// Runs a flow's steps with the toolkit's own click and type.
-template <typename ClickFn, typename TypeFn>
-void RunSteps(const FormFlow& flow, ClickFn&& click, TypeFn&& type)
-{
-    for (std::string_view step : flow.steps) {
-        if (const auto equals = step.find('='); equals != std::string_view::npos) {
-            type(std::string(step.substr(0, equals)), std::string(step.substr(equals + 1)));
-        } else {
-            click(std::string(step));
-        }
-    }
-}
 
 // The name GoogleTest gives a flow's test.
 struct FlowName {
@@ -40,25 +35,29 @@ struct FlowName {
 
 inline const std::vector<FormFlow>& FormFlows()
 {
+    using enum Control;
     static const std::vector<FormFlow> flows = {
-        {"Decibels", {"Option1", "Text1=10", "Command1"}, {"10", "1,1513", "2,4508"}, {}},
-        {"Nepers", {"Option3", "Text2=1", "Command1"}, {"8,686", "1", "2,1067"}, {}},
-        {"VoltsAtOnce", {"Option2", "Command1"}, {"0", "0", "0,775"}, {}},
-        {"NoOption", {"Command1"}, {"0", "0", "0,775"}, {}},
-        {"ZeroVolts", {"Option2", "Text3=0", "Command1"}, {"0", "0", "0"}, {5}},
-        {"DecibelOverflow", {"Option1", "Text1=310", "Command1"}, {"310", "35,6896", "0,775"}, {6}},
-        {"Letters", {"Option1", "Text1=abc", "Command1"}, {"abc", "0", "0,775"}, {13}},
-        {"ClearThenCompute", {"Option1", "Command2", "Command1"}, {"", "", ""}, {13}},
+        {"Decibels", {{Option1}, {Text1, "10"}, {Command1}}, {"10", "1,1513", "2,4508"}, {}},
+        {"Nepers", {{Option3}, {Text2, "1"}, {Command1}}, {"8,686", "1", "2,1067"}, {}},
+        {"VoltsAtOnce", {{Option2}, {Command1}}, {"0", "0", "0,775"}, {}},
+        {"NoOption", {{Command1}}, {"0", "0", "0,775"}, {}},
+        {"ZeroVolts", {{Option2}, {Text3, "0"}, {Command1}}, {"0", "0", "0"}, {5}},
+        {"DecibelOverflow",
+         {{Option1}, {Text1, "310"}, {Command1}},
+         {"310", "35,6896", "0,775"},
+         {6}},
+        {"Letters", {{Option1}, {Text1, "abc"}, {Command1}}, {"abc", "0", "0,775"}, {13}},
+        {"ClearThenCompute", {{Option1}, {Command2}, {Command1}}, {"", "", ""}, {13}},
         {"SwitchKeepsTexts",
-         {"Option1", "Text1=5", "Option3", "Text2=-1", "Command1"},
+         {{Option1}, {Text1, "5"}, {Option3}, {Text2, "-1"}, {Command1}},
          {"-8,686", "-1", "0,2851"},
          {}},
         {"LongResult",
-         {"Option1", "Text1=300", "Command1"},
+         {{Option1}, {Text1, "300"}, {Command1}},
          {"300", "34,5383", "775000000000000"},
          {}},
         {"GoesOnAfterAnError",
-         {"Option2", "Text3=-1", "Command1", "Text3=7,75", "Command1"},
+         {{Option2}, {Text3, "-1"}, {Command1}, {Text3, "7,75"}, {Command1}},
          {"19,9998", "2,3", "7,75"},
          {5}},
     };

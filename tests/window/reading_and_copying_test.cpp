@@ -16,9 +16,9 @@ protected:
     void SetUp() override
     {
         WindowTest::SetUp();
-        window->Click("Option1");
+        window->Click(Option1);
         window->TypeKeys("10");
-        window->Click("Command1");
+        window->Click(Command1);
         ASSERT_EQ(Texts(), (Texts3{"10", "1,1513", "2,4508"}));
     }
 };
@@ -28,21 +28,44 @@ protected:
 // tests say: the Qt window chooses it, the Windows one takes the system's.)
 TEST_F(ComputedWindowTest, ShowsTheResultsGreyed)
 {
-    const FieldColours entered = ColoursOf(*window, "Text1");
-    for (const char* result : {"Text2", "Text3"}) {
+    const FieldColours entered = ColoursOf(*window, Text1);
+    for (const Control result : {Text2, Text3}) {
         const FieldColours greyed = ColoursOf(*window, result);
         EXPECT_NE(greyed.text, entered.text) << result;
         EXPECT_NE(greyed.background, entered.background) << result;
     }
 }
 
-TEST_F(ComputedWindowTest, ShowsEachFieldsWholeTextOnHover)
+// Hovering a field shows its whole text, and a screen reader reads it as
+// the field's value, a long greyed result included.
+class LongResultWindowTest : public ComputedWindowTest {
+protected:
+    void SetUp() override
+    {
+        ComputedWindowTest::SetUp();
+        TypeInto(Text1, "300");
+        window->Click(Command1);
+    }
+    const std::pair<Control, const char*> shown_[3] = {
+        {Text1, "300"}, {Text2, "34,5383"}, {Text3, "775000000000000"}};
+};
+
+TEST_F(LongResultWindowTest, ShowsEachFieldsWholeTextOnHover)
 {
-    TypeInto("Text1", "300");
-    window->Click("Command1");
-    EXPECT_EQ(window->See("Text1").toolTip, "300");
-    EXPECT_EQ(window->See("Text2").toolTip, "34,5383");
-    EXPECT_EQ(window->See("Text3").toolTip, "775000000000000");
+    for (const auto& [field, text] : shown_) {
+        EXPECT_EQ(window->See(field).toolTip, text) << field;
+    }
+}
+
+TEST_F(LongResultWindowTest, GivesAScreenReaderEachFieldsWholeText)
+{
+    for (const auto& [field, text] : shown_) {
+        const std::optional<Spoken> spoken = window->AskScreenReader(field);
+        if (!spoken) {
+            GTEST_SKIP() << "the screen-reader interface cannot be asked here";
+        }
+        EXPECT_EQ(spoken->value, text) << field;
+    }
 }
 
 // Ctrl+C with nothing selected copies the three fields as one line; with a
@@ -54,7 +77,7 @@ TEST_F(ComputedWindowTest, CtrlCCopiesTheResultsAsOneLine)
     window->Press(Key::Tab);
     window->Press(Key::CtrlC);
     EXPECT_EQ(window->Clipboard(), "10 дБ = 1,1513 Нп = 2,4508 В");
-    window->FocusAndSelectAll("Text1");
+    window->FocusAndSelectAll(Text1);
     window->Press(Key::CtrlC);
     EXPECT_EQ(window->Clipboard(), "10");
 }
@@ -63,10 +86,10 @@ TEST_F(ComputedWindowTest, CtrlCCopiesTheResultsAsOneLine)
 // and unfocused.
 TEST_F(ComputedWindowTest, AGreyedFieldsMenuCopiesItsWholeText)
 {
-    EXPECT_EQ(window->RightClickAndChoose("Text3", "Копировать"), (Items{"Копировать"}));
+    EXPECT_EQ(window->RightClickAndChoose(Text3, "Копировать"), (Items{"Копировать"}));
     EXPECT_EQ(window->Clipboard(), "2,4508");
-    EXPECT_FALSE(window->See("Text3").enabled);
-    EXPECT_EQ(window->Focused(), "Command1");
+    EXPECT_FALSE(window->See(Text3).enabled);
+    EXPECT_EQ(window->Focused(), Command1);
 }
 
 // The entered field's menu holds the editing commands, in Russian; with
@@ -74,7 +97,7 @@ TEST_F(ComputedWindowTest, AGreyedFieldsMenuCopiesItsWholeText)
 TEST_F(ComputedWindowTest, TheEnteredFieldsMenuEditsInRussian)
 {
     window->Press(Key::CtrlC);  // something to paste
-    EXPECT_EQ(window->RightClickAndChoose("Text1", "Копировать"),
+    EXPECT_EQ(window->RightClickAndChoose(Text1, "Копировать"),
               (Items{"Отменить действие", "(Повторить действие)", "-", "(Вырезать)", "Копировать",
                      "Вставить", "(Удалить)", "-", "Выделить всё"}));
     EXPECT_EQ(window->Clipboard(), "10");
@@ -82,12 +105,12 @@ TEST_F(ComputedWindowTest, TheEnteredFieldsMenuEditsInRussian)
 
 TEST_F(WindowTest, TheKeypadsDecimalKeyTypesTheUsersSeparator)
 {
-    window->Click("Option1");
+    window->Click(Option1);
     window->TypeKeys("2");
     window->Press(Key::KeypadDecimal);
     window->TypeKeys("5");
-    EXPECT_EQ(Text("Text1"), "2,5");
-    window->Click("Command1");
+    EXPECT_EQ(Text(Text1), "2,5");
+    window->Click(Command1);
     EXPECT_EQ(Texts(), (Texts3{"2,5", "0,2878", "1,0335"}));
     EXPECT_TRUE(Reports().empty());
 }
@@ -96,13 +119,13 @@ TEST_F(WindowTest, TheKeypadsDecimalKeyTypesTheUsersSeparator)
 // it presses nothing.
 TEST_F(WindowTest, EnterPressesAFocusedButton)
 {
-    window->Click("Option1");
+    window->Click(Option1);
     window->TypeKeys("10");
     window->Press(Key::Enter);
-    EXPECT_EQ(Text("Text2"), "0");
+    EXPECT_EQ(Text(Text2), "0");
     window->Press(Key::Tab);
     window->Press(Key::Tab);
-    ASSERT_EQ(window->Focused(), "Command1");
+    ASSERT_EQ(window->Focused(), Command1);
     window->Press(Key::Enter);
     EXPECT_EQ(Texts(), (Texts3{"10", "1,1513", "2,4508"}));
     window->Press(Key::Tab);
@@ -110,7 +133,7 @@ TEST_F(WindowTest, EnterPressesAFocusedButton)
     EXPECT_EQ(Texts(), (Texts3{"", "", ""}));
 
     // Focused by a click, not by Tab: a second clear sets the height again.
-    window->Click("Command2");
+    window->Click(Command2);
     const PixelSize cleared = window->ClientSize();
     window->ResizeClient({cleared.width, cleared.height + 60});
     window->Press(Key::Enter);
@@ -121,15 +144,15 @@ TEST_F(WindowTest, EnterPressesAFocusedButton)
 // the frame colour.
 TEST_F(WindowTest, AFocusedFieldShowsItsFocusInItsBorder)
 {
-    window->Click("Option1");
-    auto leftBorder = [this](const char* field) {
+    window->Click(Option1);
+    auto leftBorder = [this](Control field) {
         const PixelRect place = window->See(field).place.value();
         return window->PixelAt(place.left, place.top + place.height / 2);
     };
-    EXPECT_EQ(leftBorder("Text1"), window->HighlightColour());
-    EXPECT_NE(leftBorder("Text2"), window->HighlightColour());
+    EXPECT_EQ(leftBorder(Text1), window->HighlightColour());
+    EXPECT_NE(leftBorder(Text2), window->HighlightColour());
     window->Press(Key::Tab);
-    EXPECT_EQ(leftBorder("Text1"), leftBorder("Text2"));
+    EXPECT_EQ(leftBorder(Text1), leftBorder(Text2));
 }
 
 }  // namespace

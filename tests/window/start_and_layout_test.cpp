@@ -7,18 +7,18 @@
 namespace level::testing {
 namespace {
 
-using Names = std::vector<std::string>;
+using Stops = std::vector<Control>;
 
 TEST_F(WindowTest, StartsGreyedWithNoOptionAndTheFocusOnOption1)
 {
     EXPECT_EQ(Texts(), (Texts3{"0", "0", "0,775"}));
     EXPECT_EQ(Enabled(), (Flags3{false, false, false}));
     EXPECT_EQ(Checked(), (Flags3{false, false, false}));
-    EXPECT_EQ(window->Focused(), "Option1");
-    EXPECT_EQ(Text("Label1"),
+    EXPECT_EQ(window->Focused(), Option1);
+    EXPECT_EQ(Text(Label1),
               std::string(kDesignedReferenceExplanation) + DistributorName("LEVEL_MAKER_NOTICE"));
-    EXPECT_EQ(window->See("Label1").fontPoints, 8);
-    EXPECT_EQ(Text("Form1"), kDesignedWindowCaption);
+    EXPECT_EQ(window->See(Label1).fontPoints, 8);
+    EXPECT_EQ(window->SeeWindow().text, kDesignedWindowCaption);
     EXPECT_EQ(window->ClientSize(),
               (PixelSize{Pixels(kDesignedClientWidth), Pixels(kDesignedClientHeight)}));
 }
@@ -26,27 +26,27 @@ TEST_F(WindowTest, StartsGreyedWithNoOptionAndTheFocusOnOption1)
 TEST_F(WindowTest, PlacesEveryControlAtItsDesignedPlaceWithItsCaption)
 {
     for (const DesignedControl& control : kDesignedControls) {
-        const Seen seen = window->See(control.name);
+        const Seen seen = window->See(control.control);
         if (seen.place) {
             EXPECT_EQ(*seen.place, (PixelRect{Pixels(control.left), Pixels(control.top),
                                               Pixels(control.width), Pixels(control.height)}))
-                << control.name;
+                << control.control;
         }
         if (!control.caption.empty()) {
-            EXPECT_EQ(seen.text, control.caption) << control.name;
+            EXPECT_EQ(seen.text, control.caption) << control.control;
         }
     }
-    for (const char* name : {"Text1", "Text2", "Text3", "Label2", "Label3", "Label4"}) {
+    for (const Control name : {Text1, Text2, Text3, Label2, Label3, Label4}) {
         EXPECT_EQ(window->See(name).fontPoints, 24) << name;
     }
 }
 
-// Each field is flat: one plain line of one colour all round (the
-// platform's frame colour), the field's own colour just inside it.
+// Each field is flat: one plain line of one colour all round, the field's
+// own colour just inside it.
 TEST_F(WindowTest, DrawsTheFieldsFlatWithAPlainBorder)
 {
     const std::uint32_t face = window->PixelAt(Pixels(5470), Pixels(2000));
-    for (const char* name : {"Text1", "Text2", "Text3"}) {
+    for (const Control name : {Text1, Text2, Text3}) {
         const PixelRect field = window->See(name).place.value();
         const int middle = field.top + field.height / 2;
         const std::uint32_t border = window->PixelAt(field.left, middle);
@@ -64,28 +64,52 @@ TEST_F(WindowTest, DrawsTheFieldsFlatWithAPlainBorder)
     }
 }
 
+// The flat fields' one line is drawn in the platform's frame colour.
+TEST_F(WindowTest, DrawsTheFieldBordersInTheFrameColour)
+{
+    for (const Control field : {Text1, Text2, Text3}) {
+        const PixelRect place = window->See(field).place.value();
+        EXPECT_EQ(window->PixelAt(place.left, place.top + place.height / 2), window->FrameColour())
+            << field;
+    }
+}
+
 // A disabled field is drawn greyed on the window's own face colour; an
 // enabled one on a colour of its own.
 TEST_F(WindowTest, DrawsADisabledFieldOnTheWindowColour)
 {
     // Right of the outline, where nothing but the window itself is drawn.
     const std::uint32_t face = window->PixelAt(Pixels(5470), Pixels(2000));
-    auto inside = [this](const char* field) {
+    auto inside = [this](Control field) {
         const PixelRect rect = window->See(field).place.value();
         return window->PixelAt(rect.left + rect.width - 4, rect.top + rect.height - 4);
     };
-    for (const char* field : {"Text1", "Text2", "Text3"}) {
+    for (const Control field : {Text1, Text2, Text3}) {
         EXPECT_EQ(inside(field), face) << field;
     }
-    window->Click("Option1");
-    EXPECT_NE(inside("Text1"), face);
-    EXPECT_EQ(inside("Text2"), face);
+    window->Click(Option1);
+    EXPECT_NE(inside(Text1), face);
+    EXPECT_EQ(inside(Text2), face);
+}
+
+// Each control is named for a screen reader: the fields by their quantity
+// and unit, the rest by their captions, the information line by its text.
+TEST_F(WindowTest, NamesEveryControlForAScreenReader)
+{
+    for (const auto& [control, name] : kAccessibleNames) {
+        const std::optional<Spoken> spoken = window->AskScreenReader(control);
+        if (!spoken) {
+            GTEST_SKIP() << "the screen-reader interface cannot be asked here";
+        }
+        EXPECT_EQ(spoken->name, name) << control;
+    }
+    EXPECT_TRUE(window->AskScreenReader(Label1)->name.starts_with(kDesignedReferenceExplanation));
 }
 
 // Where the focus went after each key.
-Names FocusAfter(WindowDriver& window, const std::vector<Key>& keys)
+Stops FocusAfter(WindowDriver& window, const std::vector<Key>& keys)
 {
-    Names stops;
+    Stops stops;
     for (const Key key : keys) {
         window.Press(key);
         stops.push_back(window.Focused());
@@ -98,14 +122,14 @@ Names FocusAfter(WindowDriver& window, const std::vector<Key>& keys)
 TEST_F(WindowTest, TabsInTheDesignedOrderWithTheOptionsAsOneStop)
 {
     EXPECT_EQ(FocusAfter(*window, {Key::Tab, Key::Tab, Key::Tab}),
-              (Names{"Command1", "Command2", "Option1"}));
-    EXPECT_EQ(FocusAfter(*window, {Key::Backtab, Key::Backtab}), (Names{"Command2", "Command1"}));
+              (Stops{Command1, Command2, Option1}));
+    EXPECT_EQ(FocusAfter(*window, {Key::Backtab, Key::Backtab}), (Stops{Command2, Command1}));
     EXPECT_EQ(Checked(), (Flags3{false, false, false}));
 
-    window->Click("Option2");
+    window->Click(Option2);
     EXPECT_EQ(FocusAfter(*window, {Key::Tab, Key::Tab, Key::Tab, Key::Tab}),
-              (Names{"Command1", "Command2", "Option2", "Text3"}));
-    EXPECT_EQ(FocusAfter(*window, {Key::Backtab}), (Names{"Option2"}));
+              (Stops{Command1, Command2, Option2, Text3}));
+    EXPECT_EQ(FocusAfter(*window, {Key::Backtab}), (Stops{Option2}));
     EXPECT_TRUE(Reports().empty());
 }
 
@@ -114,17 +138,16 @@ TEST_F(WindowTest, TabsInTheDesignedOrderWithTheOptionsAsOneStop)
 // handler puts the focus in its field.
 TEST_F(WindowTest, ArrowKeysClickTheNextOptionInTabOrder)
 {
-    const std::tuple<Key, const char*, const char*> steps[] = {
-        {Key::Down, "Option2", "Text3"}, {Key::Right, "Option3", "Text2"},
-        {Key::Down, "Option1", "Text1"}, {Key::Up, "Option3", "Text2"},
-        {Key::Left, "Option2", "Text3"}, {Key::Left, "Option1", "Text1"},
+    const std::tuple<Key, Control, Control> steps[] = {
+        {Key::Down, Option2, Text3}, {Key::Right, Option3, Text2}, {Key::Down, Option1, Text1},
+        {Key::Up, Option3, Text2},   {Key::Left, Option2, Text3},  {Key::Left, Option1, Text1},
     };
     for (const auto& [key, selected, focused] : steps) {
-        if (window->Focused().starts_with("Text")) {
+        if (IsField(window->Focused())) {
             // Back to the group: it stands next to the field in tab order.
-            window->Press(window->Focused() == "Text1" ? Key::Tab : Key::Backtab);
+            window->Press(window->Focused() == Text1 ? Key::Tab : Key::Backtab);
         }
-        ASSERT_TRUE(window->Focused().starts_with("Option")) << window->Focused();
+        ASSERT_EQ(RowOf(window->Focused()).kind, ControlKind::Option) << window->Focused();
         window->Press(key);
         EXPECT_TRUE(window->See(selected).checked) << selected;
         EXPECT_EQ(window->Focused(), focused) << selected;

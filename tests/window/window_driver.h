@@ -3,15 +3,27 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
 
+#include "capturing_report.h"
 #include "model/converter_model.h"
-#include "window/capturing_report.h"
+#include "model/form1_layout.h"
 
-namespace level::testing {
+namespace level {
+
+// A control in a test's message by its name.
+inline std::ostream& operator<<(std::ostream& out, Control control)
+{
+    return out << (control == Control::None ? "(none)" : ControlName(control));
+}
+
+namespace testing {
+
+using enum Control;
 
 // The keys the window's behaviours press.
 enum class Key { Tab, Backtab, Up, Down, Left, Right, Enter, Escape, Space, CtrlC, KeypadDecimal };
@@ -47,44 +59,56 @@ struct Seen {
     int limit = 0;
 };
 
+// What a screen reader is told of a control.
+struct Spoken {
+    std::string name;
+    std::string value;
+};
+
 // The converter window, shown and active, as a user meets it: what they do
 // to it and what they see. Each toolkit's tests implement it with that
 // toolkit's real input and real controls, so that every behaviour written
-// against it runs on both windows. Controls go by the window's own names
-// ("Text1", "Option2", "Label1"; "Form1" is the window itself).
+// against it runs on both windows.
 class WindowDriver {
 public:
     virtual ~WindowDriver() = default;
 
     // A mouse click, a key press to the focused control, character keys to
     // it one press each.
-    virtual void Click(std::string_view control) = 0;
+    virtual void Click(Control control) = 0;
     virtual void Press(Key key) = 0;
     virtual void TypeKeys(std::string_view text) = 0;
     // The focus into a field with its whole text selected, as a triple
     // click would leave it.
-    virtual void FocusAndSelectAll(std::string_view field) = 0;
+    virtual void FocusAndSelectAll(Control field) = 0;
     // The text onto the clipboard, then pasted over the field's whole text.
-    virtual void Paste(std::string_view field, const std::string& text) = 0;
+    virtual void Paste(Control field, const std::string& text) = 0;
     virtual void ResizeClient(PixelSize size) = 0;
     virtual void SetMaximised(bool maximised) = 0;
     // A right click on the control opens its menu; the item of this text is
     // chosen, or none for "". Gives the menu's items as shown, without their
     // mnemonics and shortcuts: "-" for a separator, a greyed item in
     // parentheses.
-    virtual std::vector<std::string> RightClickAndChoose(std::string_view control,
+    virtual std::vector<std::string> RightClickAndChoose(Control control,
                                                          std::string_view item) = 0;
     // Another top-level window takes the activation, then this one again.
     virtual void SwitchToAnotherWindow() = 0;
     virtual void SwitchBack() = 0;
 
-    [[nodiscard]] virtual Seen See(std::string_view control) = 0;
-    // The name of the control with the keyboard focus, or "".
-    [[nodiscard]] virtual std::string Focused() const = 0;
+    [[nodiscard]] virtual Seen See(Control control) = 0;
+    // The window itself: its title, whether it is maximised.
+    [[nodiscard]] virtual Seen SeeWindow() = 0;
+    // What the platform's screen-reader interface tells of a control, or
+    // none where it cannot be asked here.
+    [[nodiscard]] virtual std::optional<Spoken> AskScreenReader(Control control) = 0;
+    // The control with the keyboard focus, or none.
+    [[nodiscard]] virtual Control Focused() const = 0;
     [[nodiscard]] virtual PixelSize ClientSize() const = 0;
     [[nodiscard]] virtual std::string Clipboard() const = 0;
-    // The style's focus cue and selection colour, 0xRRGGBB.
+    // The style's focus cue and selection colour, and the colour of the
+    // platform's plain frames, 0xRRGGBB.
     [[nodiscard]] virtual std::uint32_t HighlightColour() const = 0;
+    [[nodiscard]] virtual std::uint32_t FrameColour() const = 0;
     // A pixel as painted, 0xRRGGBB.
     [[nodiscard]] virtual std::uint32_t PixelAt(int x, int y) = 0;
     [[nodiscard]] virtual int TwipsToPixels(int twips) const = 0;
@@ -97,4 +121,5 @@ public:
 // The window of the toolkit under test, freshly made, shown and active.
 std::unique_ptr<WindowDriver> MakeWindowDriver();
 
-}  // namespace level::testing
+}  // namespace testing
+}  // namespace level

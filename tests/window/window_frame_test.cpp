@@ -14,15 +14,16 @@ namespace {
 // contact line's first line stays whole in what is left.
 TEST_F(WindowTest, ClearLeavesTheContactLineWholeAtTheDesignedHeightEachTime)
 {
-    const PixelSize cleared{window->ClientSize().width, Pixels(kClearedOuterHeight - 405)};
-    window->Click("Command2");
+    const PixelSize cleared{window->ClientSize().width,
+                            Pixels(kClearedOuterHeight - kDesignedFrame)};
+    window->Click(Command2);
     EXPECT_EQ(window->ClientSize(), cleared);
     window->ResizeClient({cleared.width, cleared.height + 60});
-    window->Click("Command2");
+    window->Click(Command2);
     EXPECT_EQ(window->ClientSize(), cleared);
 
     EXPECT_EQ(Texts(), (Texts3{"", "", ""}));
-    const Seen label1 = window->See("Label1");
+    const Seen label1 = window->See(Label1);
     EXPECT_EQ(label1.text,
               "  Предложения и пожелания по адресу: " + DistributorName("LEVEL_CONTACT_EMAIL"));
     EXPECT_EQ(label1.fontPoints, 8);
@@ -36,27 +37,28 @@ TEST_F(WindowTest, ClearWhileMaximisedKeepsItMaximisedAndClearsTheRestoredHeight
 {
     const PixelSize start = window->ClientSize();
     window->SetMaximised(true);
-    ASSERT_TRUE(window->See("Form1").maximised);
-    window->Click("Command2");
-    EXPECT_TRUE(window->See("Form1").maximised);
+    ASSERT_TRUE(window->SeeWindow().maximised);
+    window->Click(Command2);
+    EXPECT_TRUE(window->SeeWindow().maximised);
     EXPECT_GT(window->ClientSize().height, start.height);
     window->SetMaximised(false);
-    EXPECT_EQ(window->ClientSize(), (PixelSize{start.width, Pixels(kClearedOuterHeight - 405)}));
+    EXPECT_EQ(window->ClientSize(),
+              (PixelSize{start.width, Pixels(kClearedOuterHeight - kDesignedFrame)}));
 }
 
 // Leaving the window for another and coming back gives the focus back to
 // the control that had it, ready for typing.
 TEST_F(WindowTest, GivesTheFocusBackWhenTheUserReturns)
 {
-    window->Click("Option3");
-    ASSERT_EQ(window->Focused(), "Text2");
+    window->Click(Option3);
+    ASSERT_EQ(window->Focused(), Text2);
     window->SwitchToAnotherWindow();
-    EXPECT_EQ(window->Focused(), "");
+    EXPECT_EQ(window->Focused(), None);
     window->SwitchBack();
-    EXPECT_EQ(window->Focused(), "Text2");
+    EXPECT_EQ(window->Focused(), Text2);
     window->TypeKeys("1");
-    window->Click("Command1");
-    EXPECT_EQ(Text("Text1"), "8,686");
+    window->Click(Command1);
+    EXPECT_EQ(Text(Text1), "8,686");
 }
 
 }  // namespace

@@ -23,26 +23,22 @@ protected:
     }
 
     // The user replaces a field's whole text by typing.
-    void TypeInto(std::string_view field, std::string_view text) const
+    void TypeInto(Control field, std::string_view text) const
     {
         window->FocusAndSelectAll(field);
         window->TypeKeys(text);
     }
 
-    [[nodiscard]] std::string Text(std::string_view control) const
-    {
-        return window->See(control).text;
-    }
-    [[nodiscard]] Texts3 Texts() const { return {Text("Text1"), Text("Text2"), Text("Text3")}; }
+    [[nodiscard]] std::string Text(Control control) const { return window->See(control).text; }
+    [[nodiscard]] Texts3 Texts() const { return {Text(Text1), Text(Text2), Text(Text3)}; }
     [[nodiscard]] Flags3 Enabled() const
     {
-        return {window->See("Text1").enabled, window->See("Text2").enabled,
-                window->See("Text3").enabled};
+        return {window->See(Text1).enabled, window->See(Text2).enabled, window->See(Text3).enabled};
     }
     [[nodiscard]] Flags3 Checked() const
     {
-        return {window->See("Option1").checked, window->See("Option2").checked,
-                window->See("Option3").checked};
+        return {window->See(Option1).checked, window->See(Option2).checked,
+                window->See(Option3).checked};
     }
     [[nodiscard]] const std::vector<int>& Reports() const { return window->report.numbers; }
     [[nodiscard]] int Pixels(int twips) const { return window->TwipsToPixels(twips); }

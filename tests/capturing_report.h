@@ -9,17 +9,19 @@
 
 namespace level::testing {
 
-// Stands in for the message box: records each report's number, and what
-// the three fields showed when it came.
+// Stands in for the message box: records each report's number and
+// description, and what the three fields showed when it came.
 class CapturingReport final : public ErrorReport {
 public:
-    void Report(int number, std::string_view /*description*/) override
+    void Report(int number, std::string_view description) override
     {
         numbers.push_back(number);
+        descriptions.emplace_back(description);
         shownAtReport = look ? look() : std::vector<std::string>{};
     }
 
     std::vector<int> numbers;
+    std::vector<std::string> descriptions;
     std::function<std::vector<std::string>()> look;
     std::vector<std::string> shownAtReport;
 };
