@@ -54,6 +54,7 @@ void ConverterModel::Form_Load()
     fields_.volts = FormatCurrency(RoundToCurrency(kReferenceVolts), settings_);
     enabled_ = Flags{};
     options_ = Flags{};
+    oneResult_ = true;
 }
 
 void ConverterModel::Option1_Click()
@@ -73,6 +74,13 @@ void ConverterModel::Option3_Click()
 
 void ConverterModel::Command1_Click()
 {
+    if (!AnyOptionSelected()) {
+        label1FontSize_ = kPromptFontSize;
+        label1Caption_ = kChooseOptionPrompt;
+        return;
+    }
+    // Until the recipe has run to its end, the fields are part old, part new.
+    oneResult_ = false;
     if (OptionValue(Control::Option1)) {
         ConvertFromDecibels(fields_, settings_);
     }
@@ -82,10 +90,7 @@ void ConverterModel::Command1_Click()
     if (OptionValue(Control::Option2)) {
         ConvertFromVolts(fields_, settings_);
     }
-    if (!AnyOptionSelected()) {
-        label1FontSize_ = kPromptFontSize;
-        label1Caption_ = kChooseOptionPrompt;
-    }
+    oneResult_ = true;
 }
 
 void ConverterModel::Command2_Click()
@@ -93,6 +98,7 @@ void ConverterModel::Command2_Click()
     fields_.decibels.clear();
     fields_.nepers.clear();
     fields_.volts.clear();
+    oneResult_ = false;
     windowHeight_ = kClearedWindowHeight;
     ++windowHeightWrites_;
     label1FontSize_ = kContactFontSize;
@@ -102,11 +108,22 @@ void ConverterModel::Command2_Click()
 void ConverterModel::SetFieldText(Control field, std::string text)
 {
     fields_.*kFieldTexts[FieldIndex(field)] = std::move(text);
+    oneResult_ = false;
 }
 
 void ConverterModel::SetFocus(Control control)
 {
     focus_ = control;
+}
+
+// The selected option's field is the one enabled field.
+void ConverterModel::ReturnToEnteredField()
+{
+    for (const Control field : {Control::Text1, Control::Text2, Control::Text3}) {
+        if (FieldEnabled(field)) {
+            focus_ = field;
+        }
+    }
 }
 
 const std::string& ConverterModel::FieldText(Control field) const

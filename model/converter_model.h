@@ -32,6 +32,9 @@ public:
     // What the user does between handlers.
     void SetFieldText(Control field, std::string text);
     void SetFocus(Control control);
+    // After a reported error: the focus goes back to the field of the
+    // selected option, if any, for the user to put right what was wrong.
+    void ReturnToEnteredField();
 
     [[nodiscard]] const std::string& FieldText(Control field) const;
     [[nodiscard]] bool FieldEnabled(Control field) const;
@@ -48,6 +51,10 @@ public:
     // user has resized the window.
     [[nodiscard]] int WindowHeightWrites() const { return windowHeightWrites_; }
     [[nodiscard]] Control Focus() const { return focus_; }
+    // Whether the three fields show one result together: the start's
+    // texts, or those of a compute whose recipe ran to its end, until the
+    // user types into a field, clears, or a compute fails.
+    [[nodiscard]] bool FieldsAreOneResult() const { return oneResult_; }
 
 private:
     // One flag for each of Text1, Text2 and Text3, or Option1, Option2 and
@@ -66,6 +73,7 @@ private:
     int windowHeight_;
     int windowHeightWrites_ = 0;
     Control focus_ = Control::None;
+    bool oneResult_ = false;
 };
 
 }  // namespace level

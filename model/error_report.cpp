@@ -17,21 +17,26 @@ constexpr std::array<std::pair<int, std::string_view>, 4> kAdvice = {{
 
 }  // namespace
 
-std::string_view ErrorAdvice(int number)
+std::string ErrorAdvice(int number, const RegionalSettings& settings)
 {
     for (const auto& [known, advice] : kAdvice) {
         if (known == number) {
-            return advice;
+            std::string text(advice);
+            if (const std::size_t at = text.find("%1"); at != std::string::npos) {
+                text.replace(at, 2, settings.decimalSeparator);
+            }
+            return text;
         }
     }
     return {};
 }
 
-std::string FormatErrorReport(int number, std::string_view description)
+std::string FormatErrorReport(int number, std::string_view description,
+                              const RegionalSettings& settings)
 {
     std::string text = std::string(kRunTimeErrorLead) + " '" + std::to_string(number) + "':\n" +
                        std::string(description);
-    if (const std::string_view advice = ErrorAdvice(number); !advice.empty()) {
+    if (const std::string advice = ErrorAdvice(number, settings); !advice.empty()) {
         text += "\n\n";
         text += advice;
     }

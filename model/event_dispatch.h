@@ -1,24 +1,26 @@
 #pragma once
 
-#include <utility>
-
 #include "core/conversion_error.h"
+#include "model/converter_model.h"
 #include "model/error_report.h"
 
 namespace level {
 
-// Runs one event handler to completion, then shows the state it reached.
-// A ConversionError it raises is reported once, after the window shows what
-// the handler wrote before failing, and then dropped, so the window goes on.
-template <typename Handler, typename Show>
-void DispatchEvent(Handler&& handler, Show&& show, ErrorReport& report)
+// Runs one of the model's handlers to completion, then shows the state it
+// reached. A ConversionError it raises is reported once, after the window
+// shows what the handler wrote before failing, and then dropped, so the
+// window goes on: back in the entered field, its text selected, so that
+// the next key replaces what was wrong.
+template <typename Show>
+void DispatchEvent(ConverterModel& model, void (ConverterModel::*handler)(), Show&& show,
+                   ErrorReport& report)
 {
     try {
-        std::forward<Handler>(handler)();
+        (model.*handler)();
     } catch (const ConversionError& error) {
         show();
-        report.Report(error.number(), error.description());
-        return;
+        report.Report(error.number(), error.description(), model.Settings());
+        model.ReturnToEnteredField();
     }
     show();
 }

@@ -6,8 +6,11 @@
 
 namespace level {
 
-std::string ResultLine(const ConverterModel& model)
+std::optional<std::string> ResultLine(const ConverterModel& model)
 {
+    if (!model.FieldsAreOneResult()) {
+        return std::nullopt;
+    }
     std::string line;
     for (const auto& [field, unit] :
          {std::pair{Control::Text1, kDecibelUnit}, std::pair{Control::Text2, kNeperUnit},

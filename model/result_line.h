@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "model/converter_model.h"
@@ -8,8 +9,11 @@ namespace level {
 
 // The three fields as one line a report can take: each text exactly as the
 // window shows it, in the user's notation, followed by its unit, joined by
-// " = ", as in "10 дБ = 1,1513 Нп = 2,4508 В". An empty field leaves only
-// its unit.
-[[nodiscard]] std::string ResultLine(const ConverterModel& model);
+// " = ", as in "10 дБ = 1,1513 Нп = 2,4508 В".
+// There is a line only while the fields are one result (the start's texts,
+// or a compute's that ran to its end, until the user types, clears or a
+// compute fails): a half-written failure or a typed value beside old results
+// would read as a conversion that never happened.
+[[nodiscard]] std::optional<std::string> ResultLine(const ConverterModel& model);
 
 }  // namespace level

@@ -44,18 +44,20 @@ inline constexpr std::string_view kNeperUnit = "Нп";
 inline constexpr std::string_view kVoltUnit = "В";
 
 // The error report: its box's title and one button, its first line, and
-// what the user can do about each number a conversion raises.
+// what the user can do about each number a conversion raises; "%1" stands
+// for the user's decimal separator.
 inline constexpr std::string_view kErrorReportTitle = "Вычислитель соответствия";
 inline constexpr std::string_view kErrorReportButton = "ОК";
 inline constexpr std::string_view kRunTimeErrorLead = "Ошибка выполнения";
 inline constexpr std::string_view kTypeMismatchAdvice =
     "В поле нет числа. Введите число цифрами, например 10; дробную часть "
-    "отделяйте десятичным разделителем из региональных настроек системы.";
+    "отделяйте десятичным разделителем «%1» из региональных настроек системы.";
 inline constexpr std::string_view kOverflowAdvice =
     "Значение по модулю слишком велико: окно не может его показать. "
     "Введите число поменьше.";
 inline constexpr std::string_view kVoltageAboveZeroAdvice =
-    "Напряжение должно быть больше нуля. Введите положительное число вольт.";
+    "Напряжение должно быть больше нуля. Введите положительное число вольт; "
+    "число, слишком малое, чтобы отличить его от нуля (например 1E-400), читается как 0.";
 
 // A field's menu where the window draws it itself (the Windows window), in
 // the words and order of Qt's Russian one; "&" marks the mnemonic.

@@ -190,7 +190,8 @@ void Form1::Connect(const ControlRow& row)
 // state the handler reached either way.
 void Form1::Run(void (ConverterModel::*handler)())
 {
-    DispatchEvent([this, handler] { (model_.*handler)(); }, [this] { ShowModel(); }, report_);
+    DispatchEvent(
+        model_, handler, [this] { ShowModel(); }, report_);
 }
 
 void Form1::ShowModel()
@@ -311,11 +312,16 @@ void Form1::StepThroughOptions(QObject* from, int step)
 }
 
 // Ctrl+C that no field takes for its selection copies the three fields as
-// one line.
+// one line while they are one result; otherwise the window beeps, as for
+// any command that cannot be done, and the clipboard keeps what it had.
 void Form1::keyPressEvent(QKeyEvent* event)
 {
     if (event->matches(QKeySequence::Copy)) {
-        QApplication::clipboard()->setText(QString::fromStdString(ResultLine(model_)));
+        if (const auto line = ResultLine(model_)) {
+            QApplication::clipboard()->setText(QString::fromStdString(*line));
+        } else {
+            QApplication::beep();
+        }
         return;
     }
     QWidget::keyPressEvent(event);

@@ -12,7 +12,8 @@ namespace level::qt {
 class MessageBoxErrorReport final : public ErrorReport {
 public:
     void SetParent(QWidget* parent) { parent_ = parent; }
-    void Report(int number, std::string_view description) override;
+    void Report(int number, std::string_view description,
+                const RegionalSettings& settings) override;
 
 private:
     QPointer<QWidget> parent_;

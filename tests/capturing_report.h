@@ -13,7 +13,8 @@ namespace level::testing {
 // description, and what the three fields showed when it came.
 class CapturingReport final : public ErrorReport {
 public:
-    void Report(int number, std::string_view description) override
+    void Report(int number, std::string_view description,
+                const RegionalSettings& /*settings*/) override
     {
         numbers.push_back(number);
         descriptions.emplace_back(description);

@@ -129,8 +129,13 @@ bool Form1::PreTranslate(MSG& message)
     if (message.message == WM_KEYDOWN && message.wParam == VK_DECIMAL && TypeDecimalSeparator()) {
         return true;
     }
-    if (message.message == WM_KEYDOWN && message.wParam == 'C' && GetKeyState(VK_CONTROL) < 0 &&
-        CopyResultLine()) {
+    const bool control = message.message == WM_KEYDOWN && GetKeyState(VK_CONTROL) < 0;
+    if (control && message.wParam == 'C' && CopyResultLine()) {
+        return true;
+    }
+    if (control && message.wParam == 'A' && IsField(ControlOf(GetFocus()))) {
+        // The edit control itself selects nothing on Ctrl+A.
+        SendMessageW(GetFocus(), EM_SETSEL, 0, -1);
         return true;
     }
     return IsDialogMessageW(window_, &message) != FALSE;
@@ -149,13 +154,17 @@ bool Form1::TypeDecimalSeparator()
 }
 
 // Ctrl+C that no field takes for its selection copies the three fields as
-// one line.
+// one line while they are one result; otherwise the window beeps, as for
+// any command that cannot be done, and the clipboard keeps what it had.
 bool Form1::CopyResultLine()
 {
     if (IsField(ControlOf(GetFocus())) && HasSelection(GetFocus())) {
         return false;  // the field copies its selection
     }
-    PutOnClipboard(window_, Widen(ResultLine(model_)));
+    const auto line = ResultLine(model_);
+    if (!line || !PutOnClipboard(window_, Widen(*line))) {
+        MessageBeep(MB_OK);
+    }
     return true;
 }
 
@@ -319,7 +328,8 @@ void Form1::OnContextMenu(POINT at)
 void Form1::Run(void (ConverterModel::*handler)())
 {
     model_.SetFocus(ControlOf(GetFocus()));
-    DispatchEvent([this, handler] { (model_.*handler)(); }, [this] { ShowModel(); }, report_);
+    DispatchEvent(
+        model_, handler, [this] { ShowModel(); }, report_);
 }
 
 // The window remembers which control had the focus when it was left, and

@@ -4,9 +4,10 @@
 
 namespace level::win32 {
 
-void MessageBoxErrorReport::Report(int number, std::string_view description)
+void MessageBoxErrorReport::Report(int number, std::string_view description,
+                                   const RegionalSettings& settings)
 {
-    const std::wstring text = Widen(FormatErrorReport(number, description));
+    const std::wstring text = Widen(FormatErrorReport(number, description, settings));
     const std::wstring title = Widen(kErrorReportTitle);
     MessageBoxW(owner_, text.c_str(), title.c_str(), MB_OK | MB_ICONERROR);
 }

@@ -11,7 +11,8 @@ namespace level::win32 {
 class MessageBoxErrorReport final : public ErrorReport {
 public:
     void SetOwner(HWND owner) { owner_ = owner; }
-    void Report(int number, std::string_view description) override;
+    void Report(int number, std::string_view description,
+                const RegionalSettings& settings) override;
 
 private:
     HWND owner_ = nullptr;

@@ -184,7 +184,8 @@ TEST(EventDispatch, ShowsWhatTheHandlerWroteThenReportsOnceAndTheWindowGoesOn)
     std::vector<std::string> shown;
     report.look = [&] { return shown; };
     auto compute = [&] {
-        DispatchEvent([&] { model.Command1_Click(); }, [&] { shown = Texts(model); }, report);
+        DispatchEvent(
+            model, &ConverterModel::Command1_Click, [&] { shown = Texts(model); }, report);
     };
     model.Option1_Click();
     model.SetFieldText(Control::Text1, "310");
@@ -195,7 +196,9 @@ TEST(EventDispatch, ShowsWhatTheHandlerWroteThenReportsOnceAndTheWindowGoesOn)
 
     model.Option2_Click();
     model.SetFieldText(Control::Text3, "0");
+    model.SetFocus(Control::Command1);
     compute();
+    EXPECT_EQ(model.Focus(), Control::Text3);  // back in the entered field
     EXPECT_EQ(report.numbers, (std::vector<int>{6, 5}));
 
     model.SetFieldText(Control::Text3, "7,75");

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/conversion_error.h"
 #include "model/converter_model.h"
 #include "model/error_report.h"
 #include "model/field_tip.h"
@@ -15,6 +16,7 @@ namespace {
 struct ReportCase {
     int number;
     const char* description;
+    RegionalSettings settings;
     const char* advice;
 };
 
@@ -25,7 +27,7 @@ class ErrorReportText : public ::testing::TestWithParam<ReportCase> {};
 TEST_P(ErrorReportText, GivesTheNumberTheKindAndWhatToDo)
 {
     const ReportCase& report = GetParam();
-    EXPECT_EQ(FormatErrorReport(report.number, report.description),
+    EXPECT_EQ(FormatErrorReport(report.number, report.description, report.settings),
               "Ошибка выполнения '" + std::to_string(report.number) + "':\n" + report.description +
                   "\n\n" + report.advice);
 }
@@ -33,33 +35,47 @@ TEST_P(ErrorReportText, GivesTheNumberTheKindAndWhatToDo)
 INSTANTIATE_TEST_SUITE_P(
     EveryNumberAConversionRaises, ErrorReportText,
     ::testing::Values(
-        ReportCase{13, "Несоответствие типа",
+        ReportCase{13, "Несоответствие типа", RegionalSettings::Russian(),
                    "В поле нет числа. Введите число цифрами, например 10; дробную часть "
-                   "отделяйте десятичным разделителем из региональных настроек системы."},
-        ReportCase{6, "Переполнение",
+                   "отделяйте десятичным разделителем «,» из региональных настроек системы."},
+        ReportCase{13, "Несоответствие типа", RegionalSettings::Point(),
+                   "В поле нет числа. Введите число цифрами, например 10; дробную часть "
+                   "отделяйте десятичным разделителем «.» из региональных настроек системы."},
+        ReportCase{6, "Переполнение", RegionalSettings::Comma(),
                    "Значение по модулю слишком велико: окно не может его показать. "
                    "Введите число поменьше."},
-        ReportCase{5, "Недопустимый вызов процедуры или аргумент",
-                   "Напряжение должно быть больше нуля. Введите положительное число вольт."},
-        ReportCase{11, "Деление на ноль",
-                   "Напряжение должно быть больше нуля. Введите положительное число вольт."}));
+        ReportCase{5, "Недопустимый вызов процедуры или аргумент", RegionalSettings::Point(),
+                   "Напряжение должно быть больше нуля. Введите положительное число вольт; "
+                   "число, слишком малое, чтобы отличить его от нуля (например 1E-400), "
+                   "читается как 0."},
+        ReportCase{11, "Деление на ноль", RegionalSettings::Comma(),
+                   "Напряжение должно быть больше нуля. Введите положительное число вольт; "
+                   "число, слишком малое, чтобы отличить его от нуля (например 1E-400), "
+                   "читается как 0."}));
 
 TEST(ErrorReportOfAnotherNumber, AddsNoAdvice)
 {
-    EXPECT_EQ(FormatErrorReport(7, "Недостаточно памяти"),
+    EXPECT_EQ(FormatErrorReport(7, "Недостаточно памяти", RegionalSettings::Comma()),
               "Ошибка выполнения '7':\nНедостаточно памяти");
 }
 
-TEST(ResultLine, JoinsTheShownTextsWithTheirUnits)
+// The line joins the shown texts with their units while they are one
+// result, and there is none after typing, a failed compute or a clear.
+TEST(ResultLine, JoinsTheShownTextsWithTheirUnitsWhileTheyAreOneResult)
 {
     ConverterModel model(RegionalSettings::Comma());
     model.Form_Load();
+    EXPECT_EQ(ResultLine(model), "0 дБ = 0 Нп = 0,775 В");
     model.Option1_Click();
     model.SetFieldText(Control::Text1, "10");
+    EXPECT_EQ(ResultLine(model), std::nullopt);
     model.Command1_Click();
     EXPECT_EQ(ResultLine(model), "10 дБ = 1,1513 Нп = 2,4508 В");
+    model.SetFieldText(Control::Text1, "310");
+    EXPECT_THROW(model.Command1_Click(), ConversionError);
+    EXPECT_EQ(ResultLine(model), std::nullopt);
     model.Command2_Click();
-    EXPECT_EQ(ResultLine(model), " дБ =  Нп =  В");
+    EXPECT_EQ(ResultLine(model), std::nullopt);
 }
 
 struct TipCase {

@@ -127,7 +127,7 @@ TEST(MessageBoxErrorReportTest, ShowsTheNumberTheAdviceAndAWholeTitle)
             box->accept();
         });
         MessageBoxErrorReport report;
-        report.Report(number, "описание");
+        report.Report(number, "описание", RegionalSettings::Point());
         EXPECT_EQ(title, QStringLiteral("Вычислитель соответствия")) << number;
         EXPECT_TRUE(
             text.startsWith(QStringLiteral("Ошибка выполнения '%1':\nописание\n\n").arg(number)))

@@ -54,12 +54,12 @@ public:
     void Press(Key key) override
     {
         static const std::pair<Qt::Key, Qt::KeyboardModifier> kKeys[] = {
-            {Qt::Key_Tab, Qt::NoModifier},       {Qt::Key_Backtab, Qt::ShiftModifier},
-            {Qt::Key_Up, Qt::NoModifier},        {Qt::Key_Down, Qt::NoModifier},
-            {Qt::Key_Left, Qt::NoModifier},      {Qt::Key_Right, Qt::NoModifier},
-            {Qt::Key_Return, Qt::NoModifier},    {Qt::Key_Escape, Qt::NoModifier},
-            {Qt::Key_Space, Qt::NoModifier},     {Qt::Key_C, Qt::ControlModifier},
-            {Qt::Key_Period, Qt::KeypadModifier}};
+            {Qt::Key_Tab, Qt::NoModifier},        {Qt::Key_Backtab, Qt::ShiftModifier},
+            {Qt::Key_Up, Qt::NoModifier},         {Qt::Key_Down, Qt::NoModifier},
+            {Qt::Key_Left, Qt::NoModifier},       {Qt::Key_Right, Qt::NoModifier},
+            {Qt::Key_Return, Qt::NoModifier},     {Qt::Key_Escape, Qt::NoModifier},
+            {Qt::Key_Space, Qt::NoModifier},      {Qt::Key_C, Qt::ControlModifier},
+            {Qt::Key_Period, Qt::KeypadModifier}, {Qt::Key_A, Qt::ControlModifier}};
         const auto& [qtKey, modifier] = kKeys[static_cast<int>(key)];
         QTest::keyClick(Receiver(), qtKey, modifier);
     }

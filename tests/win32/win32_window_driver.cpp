@@ -78,15 +78,15 @@ public:
 
     void Press(Key key) override
     {
-        static constexpr std::array<WPARAM, 11> kKeys = {VK_TAB,   VK_TAB,   VK_UP,     VK_DOWN,
-                                                         VK_LEFT,  VK_RIGHT, VK_RETURN, VK_ESCAPE,
-                                                         VK_SPACE, 'C',      VK_DECIMAL};
-        // Shift held for Backtab and Control for Ctrl+C, as the dialog
+        static constexpr std::array<WPARAM, 12> kKeys = {VK_TAB,   VK_TAB,   VK_UP,      VK_DOWN,
+                                                         VK_LEFT,  VK_RIGHT, VK_RETURN,  VK_ESCAPE,
+                                                         VK_SPACE, 'C',      VK_DECIMAL, 'A'};
+        // Shift held for Backtab and Control for Ctrl+C and Ctrl+A, as the dialog
         // manager and the window read them.
         std::array<BYTE, 256> keys{};
         GetKeyboardState(keys.data());
         keys[VK_SHIFT] = key == Key::Backtab ? 0x80 : 0;
-        keys[VK_CONTROL] = key == Key::CtrlC ? 0x80 : 0;
+        keys[VK_CONTROL] = key == Key::CtrlC || key == Key::CtrlA ? 0x80 : 0;
         SetKeyboardState(keys.data());
         Deliver(WM_KEYDOWN, kKeys.at(static_cast<std::size_t>(key)));
         Deliver(WM_KEYUP, kKeys.at(static_cast<std::size_t>(key)));

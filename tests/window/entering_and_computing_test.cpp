@@ -86,17 +86,36 @@ TEST_F(WindowTest, ShowsTheWrittenFieldsBeforeTheReport)
     EXPECT_EQ(window->report.shownAtReport, (Texts3{"310", "35,6896", "0,775"}));
 }
 
+// After an error report the entered field has the focus, its whole text
+// selected: what the user types next replaces what was wrong.
+TEST_F(WindowTest, AfterAnErrorTheNextKeysReplaceWhatWasWrong)
+{
+    window->Click(Option1);
+    window->TypeKeys("abc");
+    window->Click(Command1);
+    EXPECT_EQ(window->Focused(), Text1);
+    EXPECT_EQ(window->See(Text1).selection, (std::pair{0, 3}));
+    window->TypeKeys("20");
+    window->Click(Command1);
+    EXPECT_EQ(Texts(), (Texts3{"20", "2,3026", "7,75"}));
+    EXPECT_EQ(Reports(), (std::vector<int>{13}));
+}
+
+// Ctrl+A selects a field's whole text, so that what is typed replaces it.
+TEST_F(WindowTest, CtrlASelectsAFieldsWholeText)
+{
+    window->Click(Option1);
+    window->TypeKeys("10");
+    window->Press(Key::CtrlA);
+    window->TypeKeys("5");
+    EXPECT_EQ(Text(Text1), "5");
+}
+
 class WindowFlow : public WindowTest, public ::testing::WithParamInterface<FormFlow> {};
 
 TEST_P(WindowFlow, EndsWithTheseFieldsAndReports)
 {
-    for (const Step& step : GetParam().steps) {
-        if (step.typed != nullptr) {
-            TypeInto(step.control, step.typed);
-        } else {
-            window->Click(step.control);
-        }
-    }
+    RunSteps(GetParam().steps);
     EXPECT_EQ(Texts(), GetParam().texts);
     EXPECT_EQ(Reports(), GetParam().errors);
 }

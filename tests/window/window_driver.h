@@ -26,7 +26,20 @@ namespace testing {
 using enum Control;
 
 // The keys the window's behaviours press.
-enum class Key { Tab, Backtab, Up, Down, Left, Right, Enter, Escape, Space, CtrlC, KeypadDecimal };
+enum class Key {
+    Tab,
+    Backtab,
+    Up,
+    Down,
+    Left,
+    Right,
+    Enter,
+    Escape,
+    Space,
+    CtrlC,
+    KeypadDecimal,
+    CtrlA
+};
 
 // Pixels of the window's client area.
 struct PixelRect {
