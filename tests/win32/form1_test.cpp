@@ -10,8 +10,10 @@
 #include <gtest/gtest.h>
 
 #include "capturing_report.h"
+#include "core/conversion_error.h"
 #include "gdi_reads.h"
 #include "win32/form1.h"
+#include "win32/message_box_error_report.h"
 #include "win32/utf16.h"
 #include "window/designed_form.h"
 #include "window/field_colours.h"
@@ -156,6 +158,60 @@ TEST_F(Form1Win32Test, CarriesItsIconsAtTheSystemsSizes)
     EXPECT_EQ(sizeOf(big), (std::pair{GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON)}));
     EXPECT_EQ(sizeOf(small),
               (std::pair{GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON)}));
+}
+
+// What a box's text needs and what it has: the text word-wrapped in its
+// own font at its control's width, the control, and the box's client area.
+struct BoxText {
+    RECT needed;
+    RECT control;
+    RECT box;
+};
+BoxText lastBox{};
+
+void CALLBACK MeasureAndCloseTheBox(HWND /*window*/, UINT /*message*/, UINT_PTR timer,
+                                    DWORD /*time*/)
+{
+    HWND box = FindWindowW(L"#32770", Widen(kErrorReportTitle).c_str());
+    HWND text = GetDlgItem(box, 0xFFFF);  // a message box's text control
+    if (text == nullptr) {
+        return;
+    }
+    KillTimer(nullptr, timer);
+    GetClientRect(box, &lastBox.box);
+    GetWindowRect(text, &lastBox.control);
+    MapWindowPoints(nullptr, box, reinterpret_cast<POINT*>(&lastBox.control), 2);
+    lastBox.needed = {0, 0, lastBox.control.right - lastBox.control.left, 0};
+    HDC dc = GetDC(text);
+    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(text, WM_GETFONT, 0, 0)));
+    DrawTextW(dc, WindowText(text).c_str(), -1, &lastBox.needed,
+              DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS | DT_NOPREFIX);
+    SelectObject(dc, old);
+    ReleaseDC(text, dc);
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+}
+
+// Every error box shows its whole text, in a comma and a point locale: its
+// text control holds the text as it wraps there, with room to spare at the
+// end of the widest line for glyphs drawn wider than measured, and lies
+// within the box.
+TEST(MessageBoxErrorReportWin32, ShowsItsWholeText)
+{
+    for (const RegionalSettings& settings :
+         {RegionalSettings::Russian(), RegionalSettings::Point()}) {
+        for (const ErrorKind kind :
+             {ErrorKind::TypeMismatch, ErrorKind::Overflow, ErrorKind::InvalidProcedureCall}) {
+            lastBox = {};
+            SetTimer(nullptr, 0, 50, &MeasureAndCloseTheBox);
+            MessageBoxErrorReport().Report(static_cast<int>(kind), DescribeError(kind), settings);
+            const RECT& control = lastBox.control;
+            EXPECT_GT(control.bottom, control.top) << static_cast<int>(kind);
+            EXPECT_LE(lastBox.needed.bottom, control.bottom - control.top)
+                << static_cast<int>(kind);
+            EXPECT_LT(lastBox.needed.right, control.right - control.left) << static_cast<int>(kind);
+            EXPECT_LE(control.right, lastBox.box.right) << static_cast<int>(kind);
+        }
+    }
 }
 
 }  // namespace
