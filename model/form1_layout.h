@@ -207,8 +207,13 @@ inline constexpr std::array<ControlRow, 14> kForm1Controls = {{
 // at 4.5:1 or more (Windows' grey text on the button face).
 
 // The window's fonts: one family, 8 points for the window's default font and
-// 24 points for the fields and their unit captions.
-inline constexpr std::string_view kDesignFontFamily = "MS Sans Serif";
+// 24 points for the fields and their unit captions. The family is the first
+// of these that is installed as an outline font, so that it has every size
+// and is smoothed: the designed one where it is (it is a bitmap font on
+// Windows), its outline successor with the same widths, then sans serifs of
+// those widths with Cyrillic glyphs.
+inline constexpr std::array<std::string_view, 4> kFontFamilies = {
+    "MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans", "Arial"};
 inline constexpr int kDialogFontPoints = 8;
 inline constexpr int kLargeFontPoints = 24;
 

@@ -26,20 +26,19 @@
 namespace level::qt {
 namespace {
 
-// The designed family, or where it is missing a sans serif with the same
-// widths and with Cyrillic glyphs, so that the captions fit their places.
-// Picked once from the list of installed families, which spares Qt's font
-// matching a fallback search through the missing ones at start-up, and
-// fontconfig the resolving of each name as an alias.
+// The first of the window's families installed as an outline font, picked
+// once from the list of installed families, which spares Qt's font matching
+// a fallback search through the missing ones at start-up, and fontconfig the
+// resolving of each name as an alias.
 QString DesignFontFamily()
 {
     static const QString family = [] {
         const QStringList installed = QFontDatabase::families();
-        for (const QString& candidate :
-             {ToQString(kDesignFontFamily), QStringLiteral("Microsoft Sans Serif"),
-              QStringLiteral("Liberation Sans"), QStringLiteral("Arial")}) {
-            if (installed.contains(candidate, Qt::CaseInsensitive)) {
-                return candidate;
+        for (const std::string_view candidate : kFontFamilies) {
+            const QString name = ToQString(candidate);
+            if (installed.contains(name, Qt::CaseInsensitive) &&
+                QFontDatabase::isSmoothlyScalable(name)) {
+                return name;
             }
         }
         return QFont().family();

@@ -3,6 +3,23 @@
 #include <algorithm>
 
 namespace level::win32 {
+namespace {
+
+// Another program may hold the clipboard for a moment (clipboard history,
+// a remote desktop, a clipboard manager): tried again for about half a
+// second.
+bool OpenClipboardSoon(HWND owner)
+{
+    for (int attempt = 0; attempt < 25; ++attempt) {
+        if (OpenClipboard(owner) != FALSE) {
+            return true;
+        }
+        Sleep(20);
+    }
+    return false;
+}
+
+}  // namespace
 
 bool PutOnClipboard(HWND owner, std::wstring_view text)
 {
@@ -13,7 +30,7 @@ bool PutOnClipboard(HWND owner, std::wstring_view text)
     auto* buffer = static_cast<wchar_t*>(GlobalLock(memory));
     *std::copy(text.begin(), text.end(), buffer) = L'\0';
     GlobalUnlock(memory);
-    if (OpenClipboard(owner) == FALSE) {
+    if (!OpenClipboardSoon(owner)) {
         GlobalFree(memory);
         return false;
     }
@@ -29,7 +46,7 @@ bool PutOnClipboard(HWND owner, std::wstring_view text)
 std::wstring ClipboardText(HWND owner)
 {
     std::wstring text;
-    if (OpenClipboard(owner) == FALSE) {
+    if (!OpenClipboardSoon(owner)) {
         return text;
     }
     if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {

@@ -59,7 +59,9 @@ void Carry(Command command, HWND owner, HWND field, FieldState state)
 {
     constexpr UINT kMessages[] = {0, WM_UNDO, 0, WM_CUT, WM_COPY, WM_PASTE, WM_CLEAR, 0};
     if (command == kCopy && !state.hasSelection) {
-        PutOnClipboard(owner, WindowText(field));
+        if (!PutOnClipboard(owner, WindowText(field))) {
+            MessageBeep(MB_OK);
+        }
     } else if (command == kSelectAll) {
         SendMessageW(field, EM_SETSEL, 0, -1);
     } else if (kMessages[command] != 0) {

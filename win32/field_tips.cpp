@@ -51,6 +51,12 @@ void FieldTips::Add(HWND field)
     }
 }
 
+void FieldTips::Follow(HWND field)
+{
+    TTTOOLINFOW tool = FieldTool(window_, field, true);
+    SendMessageW(tips_, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
 void FieldTips::Show(HWND field, std::string_view text)
 {
     std::wstring tip = Widen(FieldTip(text));

@@ -17,6 +17,8 @@ public:
     FieldTips& operator=(const FieldTips&) = delete;
 
     void Add(HWND field);
+    // The field's tool by place follows it to where it stands now.
+    void Follow(HWND field);
     void Show(HWND field, std::string_view text);
     [[nodiscard]] HWND Handle() const { return tips_; }
 

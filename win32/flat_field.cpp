@@ -8,13 +8,17 @@
 namespace level::win32 {
 namespace {
 
-void PaintFocusBorder(HWND field)
+// The one plain line round the field: the system's frame colour, the
+// highlight colour while the field has the focus, whatever a visual style
+// would draw there.
+void PaintBorder(HWND field)
 {
     RECT outer{};
     GetWindowRect(field, &outer);
     const RECT border{0, 0, outer.right - outer.left, outer.bottom - outer.top};
     HDC dc = GetWindowDC(field);
-    FrameRect(dc, &border, GetSysColorBrush(COLOR_HIGHLIGHT));
+    FrameRect(dc, &border,
+              GetSysColorBrush(GetFocus() == field ? COLOR_HIGHLIGHT : COLOR_WINDOWFRAME));
     ReleaseDC(field, dc);
 }
 
@@ -39,9 +43,7 @@ LRESULT CALLBACK FlatFieldProcedure(HWND field, UINT message, WPARAM wParam, LPA
         case WM_NCPAINT:
         case WM_PAINT: {
             const LRESULT result = DefSubclassProc(field, message, wParam, lParam);
-            if (GetFocus() == field) {
-                PaintFocusBorder(field);
-            }
+            PaintBorder(field);
             return result;
         }
         case WM_SETFOCUS:

@@ -12,7 +12,9 @@
 #include "win32/clipboard.h"
 #include "win32/field_menu.h"
 #include "win32/flat_field.h"
+#include "win32/option_clicks.h"
 #include "win32/utf16.h"
+#include "win32/window_font.h"
 
 namespace level::win32 {
 namespace {
@@ -22,7 +24,6 @@ constexpr int kFirstControlId = 100;
 // No WS_CLIPCHILDREN: the frame control paints no background of its own, so
 // the window paints its background under every control first.
 constexpr DWORD kWindowStyle = WS_OVERLAPPEDWINDOW;
-constexpr int kIconResource = 1;
 
 // The native control of a kind, and its styles. An option after a control
 // of another kind starts the option group.
@@ -60,14 +61,6 @@ void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure)
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = kWindowClass;
-    // At the sizes the system draws icons at, so that Windows picks the best
-    // of the two images for the screen's DPI and scales from it.
-    windowClass.hIcon =
-        static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(kIconResource), IMAGE_ICON,
-                                      GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), 0));
-    windowClass.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(kIconResource),
-                                                        IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
-                                                        GetSystemMetrics(SM_CYSMICON), 0));
     RegisterClassExW(&windowClass);  // fails harmlessly when already registered
 }
 
@@ -94,9 +87,8 @@ Form1::Form1(HINSTANCE instance, RegionalSettings settings, ErrorReport& report)
                     outer.right - outer.left, outer.bottom - outer.top, nullptr, nullptr, instance,
                     this);
     tips_ = std::make_unique<FieldTips>(window_);
-    dialogFont_ = MakeFont(kDialogFontPoints);
-    largeFont_ = MakeFont(kLargeFontPoints);
     CreateControls(instance);
+    LayOut();
     model_.Form_Load();
     ShowModel();
 }
@@ -131,6 +123,15 @@ bool Form1::PreTranslate(MSG& message)
     }
     const bool control = message.message == WM_KEYDOWN && GetKeyState(VK_CONTROL) < 0;
     if (control && message.wParam == 'C' && CopyResultLine()) {
+        return true;
+    }
+    // The menu key and Shift+F10 open a focused field's menu at the field.
+    const bool menuKey =
+        (message.message == WM_KEYDOWN && message.wParam == VK_APPS) ||
+        (message.message == WM_SYSKEYDOWN && message.wParam == VK_F10 && GetKeyState(VK_SHIFT) < 0);
+    if (menuKey && IsField(ControlOf(GetFocus()))) {
+        SendMessageW(GetFocus(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(GetFocus()),
+                     MAKELPARAM(-1, -1));
         return true;
     }
     if (control && message.wParam == 'A' && IsField(ControlOf(GetFocus()))) {
@@ -207,7 +208,13 @@ LRESULT Form1::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
             PaintShape1();
             return 0;
         case WM_CONTEXTMENU:
-            OnContextMenu({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+            if (OnContextMenu({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)})) {
+                return 0;
+            }
+            // Over the caption, the window menu.
+            return DefWindowProcW(window_, message, wParam, lParam);
+        case WM_DPICHANGED:
+            OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
             return 0;
         case WM_DESTROY:
             // Closing the window ends the program; nothing is saved.
@@ -229,35 +236,30 @@ void Form1::CreateControls(HINSTANCE instance)
         if (row.kind == ControlKind::Outline) {
             continue;
         }
-        const TwipsRect& place = row.place;
         if (!row.accessibleName.empty()) {
             // An empty-sized label, never seen, that names the control next:
             // Active Accessibility names a field after the label just before
             // it in the z-order. It starts a group, so that an option group
             // before it ends there.
             CreateWindowExW(0, L"STATIC", Widen(row.accessibleName).c_str(),
-                            WS_CHILD | WS_VISIBLE | WS_GROUP | SS_NOPREFIX,
-                            TwipsToPixels(place.left), TwipsToPixels(place.top), 0, 0, window_,
+                            WS_CHILD | WS_VISIBLE | WS_GROUP | SS_NOPREFIX, 0, 0, 0, 0, window_,
                             nullptr, instance, nullptr);
         }
         const NativeControl native = NativeOf(row.kind, previous != row.kind);
         previous = row.kind;
         controls_.at(i) = CreateWindowExW(
-            0, native.windowClass, Widen(row.caption).c_str(), native.style,
-            TwipsToPixels(place.left), TwipsToPixels(place.top), TwipsToPixels(place.width),
-            TwipsToPixels(place.height), window_,
+            0, native.windowClass, Widen(row.caption).c_str(), native.style, 0, 0, 0, 0, window_,
             reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + static_cast<int>(i))),
             instance, nullptr);
-        HFONT font = row.font == ControlFont::Large ? largeFont_ : dialogFont_;
-        SendMessageW(controls_.at(i), WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
         if (row.kind == ControlKind::Field) {
             MakeFlatField(controls_.at(i));
             tips_->Add(controls_.at(i));
         }
         if (row.kind == ControlKind::Option) {
             // An option that merely receives the focus does not select
-            // itself: only a click, a key press on it or the arrow keys do.
+            // itself: only a click, Space on it or the arrow keys do.
             SendMessageW(controls_.at(i), BM_SETDONTCLICK, TRUE, 0);
+            WatchForUserClicks(controls_.at(i));
         }
         if (row.kind == ControlKind::Frame) {
             // The option buttons are drawn in front of the frame that holds
@@ -288,14 +290,59 @@ void Form1::OnCommand(int id, int code)
     if (code != BN_CLICKED || row.onClick == nullptr) {
         return;
     }
-    if (row.kind == ControlKind::Option &&
-        SendMessageW(control, BM_GETCHECK, 0, 0) != BST_CHECKED) {
-        // A real click checks an option before it notifies; a notification
-        // from an unchecked one (a radio button that merely got the focus)
-        // is no click.
+    if (row.kind == ControlKind::Option && !IsClickedByUser(control)) {
+        // A notification of a focus, not a click: whatever the button did
+        // to its check mark is undone.
+        ShowOptions();
         return;
     }
     Run(row.onClick);
+}
+
+// Every control at its place and in its font at the window's DPI, and the
+// icons at that DPI's sizes.
+void Form1::LayOut()
+{
+    for (HFONT font : {std::exchange(dialogFont_, MakeWindowFont(kDialogFontPoints, dpi_)),
+                       std::exchange(largeFont_, MakeWindowFont(kLargeFontPoints, dpi_))}) {
+        if (font != nullptr) {
+            DeleteObject(font);
+        }
+    }
+    for (std::size_t i = 0; i < kForm1Controls.size(); ++i) {
+        const ControlRow& row = kForm1Controls.at(i);
+        if (controls_.at(i) == nullptr) {
+            continue;  // the outline, which the window paints
+        }
+        const TwipsRect& place = row.place;
+        SetWindowPos(controls_.at(i), nullptr, TwipsToPixels(place.left), TwipsToPixels(place.top),
+                     TwipsToPixels(place.width), TwipsToPixels(place.height),
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        HFONT font = row.font == ControlFont::Large ? largeFont_ : dialogFont_;
+        SendMessageW(controls_.at(i), WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+        if (row.kind == ControlKind::Field) {
+            tips_->Follow(controls_.at(i));
+        }
+    }
+    icons_.Load(window_, dpi_);
+    ShowLabel1();
+    InvalidateRect(window_, nullptr, TRUE);
+}
+
+// Moved to a screen of another scale, or the scale changed: the window lays
+// itself out anew and takes the place Windows suggests. A client height
+// the model set stays that height in twips.
+void Form1::OnDpiChanged(int dpi, const RECT& suggested)
+{
+    const bool heightAsSet =
+        ClientHeight() == TwipsToPixels(DesignedClientHeight(model_.WindowHeight()));
+    dpi_ = dpi;
+    LayOut();
+    SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    if (heightAsSet) {
+        SetClientHeight(TwipsToPixels(DesignedClientHeight(model_.WindowHeight())));
+    }
 }
 
 // Enter arrives as IDOK. Neither button is a default button, so Enter in a
@@ -312,7 +359,7 @@ void Form1::PressFocusedButton()
 
 // A greyed field takes no mouse input, so its right click reaches the
 // window.
-void Form1::OnContextMenu(POINT at)
+bool Form1::OnContextMenu(POINT at)
 {
     for (const Control control : {Control::Text1, Control::Text2, Control::Text3}) {
         HWND field = ControlHandle(control);
@@ -320,9 +367,10 @@ void Form1::OnContextMenu(POINT at)
         GetWindowRect(field, &place);
         if (PtInRect(&place, at) != FALSE) {
             ShowFieldMenu(window_, field, at);
-            return;
+            return true;
         }
     }
+    return false;
 }
 
 void Form1::Run(void (ConverterModel::*handler)())
@@ -363,6 +411,14 @@ void Form1::ShowModel()
         }
         EnableWindow(field, model_.FieldEnabled(control) ? TRUE : FALSE);
     }
+    ShowOptions();
+    ShowLabel1();
+    ShowWindowHeight();
+    ShowFocus();
+}
+
+void Form1::ShowOptions()
+{
     bool anyChecked = false;
     for (Control control : {Control::Option1, Control::Option2, Control::Option3}) {
         anyChecked = anyChecked || model_.OptionValue(control);
@@ -375,9 +431,6 @@ void Form1::ShowModel()
         HWND option1 = ControlHandle(Control::Option1);
         SetWindowLongW(option1, GWL_STYLE, GetWindowLongW(option1, GWL_STYLE) | WS_TABSTOP);
     }
-    ShowLabel1();
-    ShowWindowHeight();
-    ShowFocus();
 }
 
 // A handler that moves the focus to a field selects the field's whole text,
@@ -402,7 +455,7 @@ void Form1::ShowLabel1()
         if (label1Font_ != nullptr) {
             DeleteObject(label1Font_);
         }
-        label1Font_ = MakeFont(*points);
+        label1Font_ = MakeWindowFont(*points, dpi_);
         font = label1Font_;
     }
     SendMessageW(label1, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
@@ -420,12 +473,14 @@ void Form1::ShowWindowHeight()
         return;
     }
     shownHeightWrites_ = model_.WindowHeightWrites();
+    SetClientHeight(TwipsToPixels(DesignedClientHeight(model_.WindowHeight())));
+}
+
+void Form1::SetClientHeight(int pixels)
+{
     RECT outer{};
-    RECT client{};
     GetWindowRect(window_, &outer);
-    GetClientRect(window_, &client);
-    const int frame = (outer.bottom - outer.top) - client.bottom;
-    const int height = TwipsToPixels(DesignedClientHeight(model_.WindowHeight())) + frame;
+    const int height = pixels + (outer.bottom - outer.top) - ClientHeight();
     WINDOWPLACEMENT placement{};
     placement.length = sizeof placement;
     GetWindowPlacement(window_, &placement);
@@ -436,6 +491,13 @@ void Form1::ShowWindowHeight()
     }
     placement.rcNormalPosition.bottom = placement.rcNormalPosition.top + height;
     SetWindowPlacement(window_, &placement);
+}
+
+int Form1::ClientHeight() const
+{
+    RECT client{};
+    GetClientRect(window_, &client);
+    return client.bottom;
 }
 
 void Form1::PaintShape1()
@@ -452,14 +514,6 @@ void Form1::PaintShape1()
     SelectObject(dc, oldPen);
     DeleteObject(pen);
     EndPaint(window_, &paint);
-}
-
-HFONT Form1::MakeFont(int points) const
-{
-    const std::wstring family = Widen(kDesignFontFamily);
-    return CreateFontW(-MulDiv(points, dpi_, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
-                       RUSSIAN_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                       DEFAULT_PITCH | FF_SWISS, family.c_str());
 }
 
 Control Form1::ControlOf(HWND handle) const

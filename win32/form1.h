@@ -11,6 +11,7 @@
 #include "model/converter_model.h"
 #include "model/form1_layout.h"
 #include "win32/field_tips.h"
+#include "win32/window_icons.h"
 
 namespace level {
 class ErrorReport;
@@ -51,25 +52,30 @@ private:
     LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
 
     void CreateControls(HINSTANCE instance);
+    void LayOut();
+    void OnDpiChanged(int dpi, const RECT& suggested);
     void OnCommand(int id, int code);
     void PressFocusedButton();
-    void OnContextMenu(POINT at);
+    bool OnContextMenu(POINT at);
     bool TypeDecimalSeparator();
     bool CopyResultLine();
     void Run(void (ConverterModel::*handler)());
     bool OnActivate(bool active);
     void ShowModel();
+    void ShowOptions();
     void ShowLabel1();
     void ShowWindowHeight();
+    void SetClientHeight(int pixels);
+    [[nodiscard]] int ClientHeight() const;
     void ShowFocus();
     void PaintShape1();
-    [[nodiscard]] HFONT MakeFont(int points) const;
     [[nodiscard]] Control ControlOf(HWND handle) const;
 
     ConverterModel model_;
     ErrorReport& report_;
     HWND window_ = nullptr;
     std::unique_ptr<FieldTips> tips_;
+    WindowIcons icons_;
     int dpi_ = 96;
     std::array<HWND, kForm1Controls.size()> controls_{};
     HFONT dialogFont_ = nullptr;

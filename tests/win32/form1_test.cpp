@@ -4,14 +4,21 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
+
+#include <array>
+#include <cstdlib>
 #include <memory>
 #include <string>
+#include <thread>
+#include <tuple>
 
 #include <gtest/gtest.h>
 
 #include "capturing_report.h"
 #include "core/conversion_error.h"
 #include "gdi_reads.h"
+#include "win32/clipboard.h"
 #include "win32/form1.h"
 #include "win32/message_box_error_report.h"
 #include "win32/utf16.h"
@@ -41,6 +48,20 @@ protected:
         return handle;
     }
 
+    // The width and height of the window's big or small icon.
+    [[nodiscard]] std::pair<int, int> IconSize(WPARAM which) const
+    {
+        const auto icon =
+            reinterpret_cast<HICON>(SendMessageW(form_->Handle(), WM_GETICON, which, 0));
+        ICONINFO info{};
+        EXPECT_TRUE(GetIconInfo(icon, &info));
+        BITMAP bitmap{};
+        GetObjectW(info.hbmColor, sizeof bitmap, &bitmap);
+        DeleteObject(info.hbmColor);
+        DeleteObject(info.hbmMask);
+        return {static_cast<int>(bitmap.bmWidth), static_cast<int>(bitmap.bmHeight)};
+    }
+
     testing::CapturingReport report_;
     std::unique_ptr<Form1> form_;
 };
@@ -65,24 +86,74 @@ TEST_F(Form1Win32Test, EveryCaptionFitsItsControl)
     }
 }
 
-// The fields and unit captions draw with the large font as realised in
-// their device context: 24 points at the screen's DPI, Cyrillic, regular,
-// in the designed face or, where the system lacks it (Wine), in one the
-// system substitutes with the same widths.
-TEST_F(Form1Win32Test, DrawsFieldsAndUnitsInTheLargeCyrillicFont)
+// Every control draws in its designed font as realised in its device
+// context: 24 points at the window's DPI for the fields and units, 8 for
+// the rest, Cyrillic, regular, an outline font (a bitmap font has no such
+// sizes and is never smoothed), in the designed face where it is an outline
+// font, else in one with its widths.
+void ExpectTheDesignedFonts(const Form1& form, int dpi)
 {
-    const int dpi = testing::ScreenDpi();
-    for (const Control name : {Text1, Text2, Text3, Label2, Label3, Label4}) {
-        const auto [metrics, realised, extent] = testing::RealisedFontOf(Handle(name));
-        EXPECT_NEAR(metrics.tmHeight - metrics.tmInternalLeading, MulDiv(24, dpi, 72), 1)
-            << ControlName(name);
-        EXPECT_EQ(metrics.tmCharSet, RUSSIAN_CHARSET) << ControlName(name);
-        EXPECT_EQ(metrics.tmWeight, FW_NORMAL) << ControlName(name);
+    for (const testing::DesignedControl& designed : kDesignedControls) {
+        const Control control = designed.control;
+        if (control == Shape1) {
+            continue;
+        }
+        const bool large = control == Text1 || control == Text2 || control == Text3 ||
+                           control == Label2 || control == Label3 || control == Label4;
+        const auto [metrics, realised, extent] =
+            testing::RealisedFontOf(form.ControlHandle(control));
+        EXPECT_NEAR(metrics.tmHeight - metrics.tmInternalLeading, MulDiv(large ? 24 : 8, dpi, 72),
+                    1)
+            << ControlName(control) << " at " << dpi;
+        EXPECT_NE(metrics.tmPitchAndFamily & (TMPF_TRUETYPE | TMPF_VECTOR), 0)
+            << ControlName(control) << " is drawn in the bitmap font " << realised;
+        EXPECT_EQ(metrics.tmCharSet, RUSSIAN_CHARSET) << ControlName(control);
+        EXPECT_EQ(metrics.tmWeight, FW_NORMAL) << ControlName(control);
         EXPECT_FALSE(metrics.tmItalic || metrics.tmUnderlined || metrics.tmStruckOut)
-            << ControlName(name);
+            << ControlName(control);
         EXPECT_TRUE(realised == "MS Sans Serif" || realised == "Microsoft Sans Serif" ||
                     realised == "Liberation Sans" || realised == "Arial")
-            << ControlName(name) << " is drawn in " << realised;
+            << ControlName(control) << " is drawn in " << realised;
+    }
+}
+
+TEST_F(Form1Win32Test, DrawsEveryControlInItsDesignedOutlineFont)
+{
+    ExpectTheDesignedFonts(*form_, testing::ScreenDpi());
+}
+
+// Moved to a screen of 144 dpi and back, the window places every control
+// at its designed place and in its designed font at that DPI, carries its
+// icons at that DPI's sizes, and keeps its cleared height.
+TEST_F(Form1Win32Test, LaysItselfOutAnewOnEachChangeOfDpi)
+{
+    SendMessageW(Handle(Command2), BM_CLICK, 0, 0);
+    for (const int dpi : {144, 96, testing::ScreenDpi()}) {
+        RECT outer{};
+        GetWindowRect(form_->Handle(), &outer);
+        SendMessageW(form_->Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                     reinterpret_cast<LPARAM>(&outer));
+        for (const testing::DesignedControl& designed : kDesignedControls) {
+            if (designed.control == Shape1) {
+                continue;
+            }
+            RECT place{};
+            GetWindowRect(Handle(designed.control), &place);
+            MapWindowPoints(nullptr, form_->Handle(), reinterpret_cast<POINT*>(&place), 2);
+            EXPECT_EQ((std::array{place.left, place.top, place.right - place.left,
+                                  place.bottom - place.top}),
+                      (std::array<LONG, 4>{
+                          MulDiv(designed.left, dpi, 1440), MulDiv(designed.top, dpi, 1440),
+                          MulDiv(designed.width, dpi, 1440), MulDiv(designed.height, dpi, 1440)}))
+                << ControlName(designed.control) << " at " << dpi;
+        }
+        ExpectTheDesignedFonts(*form_, dpi);
+        RECT client{};
+        GetClientRect(form_->Handle(), &client);
+        EXPECT_EQ(client.bottom,
+                  MulDiv(testing::kClearedOuterHeight - testing::kDesignedFrame, dpi, 1440));
+        EXPECT_EQ(IconSize(ICON_BIG), (std::pair{MulDiv(32, dpi, 96), MulDiv(32, dpi, 96)}));
+        EXPECT_EQ(IconSize(ICON_SMALL), (std::pair{MulDiv(16, dpi, 96), MulDiv(16, dpi, 96)}));
     }
 }
 
@@ -107,6 +178,146 @@ TEST_F(Form1Win32Test, IgnoresAClickNotificationFromAnUncheckedOption)
     EXPECT_FALSE(form_->model().OptionValue(Control::Option2));
     EXPECT_FALSE(form_->model().FieldEnabled(Control::Text3));
     EXPECT_NE(GetFocus(), Handle(Text3));
+}
+
+// While another program holds the clipboard for a moment, Ctrl+C waits for
+// it, and the line still arrives.
+TEST_F(Form1Win32Test, CopiesTheLineWhileAnotherProgramHoldsTheClipboardBriefly)
+{
+    HANDLE held = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    std::thread holder([held] {
+        HWND other = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                     nullptr, nullptr);
+        OpenClipboard(other);
+        SetEvent(held);
+        Sleep(100);
+        CloseClipboard();
+        DestroyWindow(other);
+    });
+    WaitForSingleObject(held, INFINITE);
+    std::array<BYTE, 256> keys{};
+    GetKeyboardState(keys.data());
+    keys[VK_CONTROL] = 0x80;
+    SetKeyboardState(keys.data());
+    MSG press{GetFocus(), WM_KEYDOWN, 'C', 1, 0, {}};
+    EXPECT_TRUE(form_->PreTranslate(press));
+    keys[VK_CONTROL] = 0;
+    SetKeyboardState(keys.data());
+    holder.join();
+    CloseHandle(held);
+    EXPECT_EQ(Narrow(ClipboardText(form_->Handle())), "0 дБ = 0 Нп = 0,775 В");
+}
+
+// What Windows may send while an option takes the focus: a click
+// notification from the unchecked button, or, with checkFirst, the button
+// checked first and then notifying.
+LRESULT CALLBACK NotifyAsAFocusMay(HWND option, UINT message, WPARAM wParam, LPARAM lParam,
+                                   UINT_PTR /*id*/, DWORD_PTR checkFirst)
+{
+    if (message == WM_SETFOCUS) {
+        if (checkFirst != 0) {
+            SendMessageW(option, BM_SETCHECK, BST_CHECKED, 0);
+        }
+        SendMessageW(GetParent(option), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(option), BN_CLICKED),
+                     reinterpret_cast<LPARAM>(option));
+    }
+    return DefSubclassProc(option, message, wParam, lParam);
+}
+
+// Only a click, Space or an arrow key selects an option: a focus selects
+// none and shows no check mark, at start, on Tab into the group and on the
+// window's return, whatever notification comes with it.
+TEST(Form1Win32Focus, SelectsNoOptionWhateverComesWithIt)
+{
+    for (const DWORD_PTR checkFirst : {0, 1}) {
+        testing::CapturingReport report;
+        Form1 form(GetModuleHandleW(nullptr), RegionalSettings::Comma(), report);
+        for (const Control option : {Option1, Option2, Option3}) {
+            SetWindowSubclass(form.ControlHandle(option), &NotifyAsAFocusMay, 1, checkFirst);
+        }
+        auto expectNoneSelected = [&](const char* when) {
+            for (const Control option : {Option1, Option2, Option3}) {
+                EXPECT_FALSE(form.model().OptionValue(option)) << when << checkFirst;
+                EXPECT_EQ(SendMessageW(form.ControlHandle(option), BM_GETCHECK, 0, 0),
+                          BST_UNCHECKED)
+                    << when << checkFirst;
+            }
+        };
+        form.Show(SW_SHOWNORMAL);
+        expectNoneSelected("at start");
+        SetFocus(form.ControlHandle(Command2));
+        MSG tab{GetFocus(), WM_KEYDOWN, VK_TAB, 1, 0, {}};
+        form.PreTranslate(tab);
+        EXPECT_EQ(GetFocus(), form.ControlHandle(Option1));
+        expectNoneSelected("on Tab");
+        SendMessageW(form.Handle(), WM_ACTIVATE, WA_INACTIVE, 0);
+        SetFocus(nullptr);
+        SendMessageW(form.Handle(), WM_ACTIVATE, WA_ACTIVE, 0);
+        expectNoneSelected("on return");
+        SendMessageW(form.ControlHandle(Option2), BM_CLICK, 0, 0);
+        EXPECT_TRUE(form.model().OptionValue(Option2));
+    }
+}
+
+// A popup menu as it came up: whether it was the window menu, how many
+// items it had, and where it stood.
+struct Popup {
+    bool windowMenu = false;
+    int items = 0;
+    RECT place{};
+};
+Popup lastPopup{};
+
+void CALLBACK ReadAndCloseThePopup(HWND /*window*/, UINT /*message*/, UINT_PTR timer,
+                                   DWORD /*time*/)
+{
+    HWND popup = FindWindowW(L"#32768", nullptr);
+    auto* menu = reinterpret_cast<HMENU>(SendMessageW(popup, MN_GETHMENU, 0, 0));
+    if (menu == nullptr) {
+        return;
+    }
+    KillTimer(nullptr, timer);
+    lastPopup.windowMenu = GetMenuState(menu, SC_CLOSE, MF_BYCOMMAND) != 0xFFFFFFFF;
+    lastPopup.items = GetMenuItemCount(menu);
+    GetWindowRect(popup, &lastPopup.place);
+    EndMenu();
+}
+
+// A right click outside the fields, on the caption, brings up the window
+// menu; the menu key and Shift+F10 on the focused field bring up the
+// field's own menu, at the field.
+TEST_F(Form1Win32Test, OpensTheWindowMenuOnTheCaptionAndAFieldsMenuByKey)
+{
+    RECT outer{};
+    RECT client{};
+    GetWindowRect(form_->Handle(), &outer);
+    GetClientRect(form_->Handle(), &client);
+    POINT caption{(outer.left + outer.right) / 2, outer.top + GetSystemMetrics(SM_CYFRAME) + 4};
+    lastPopup = {};
+    SetTimer(nullptr, 0, 50, &ReadAndCloseThePopup);
+    SendMessageW(form_->Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(form_->Handle()),
+                 MAKELPARAM(caption.x, caption.y));
+    EXPECT_TRUE(lastPopup.windowMenu);
+
+    SendMessageW(Handle(Option1), BM_CLICK, 0, 0);
+    RECT field{};
+    GetWindowRect(Handle(Text1), &field);
+    for (const auto& [message, key, shift] :
+         {std::tuple{WM_KEYDOWN, VK_APPS, false}, std::tuple{WM_SYSKEYDOWN, VK_F10, true}}) {
+        std::array<BYTE, 256> keys{};
+        GetKeyboardState(keys.data());
+        keys[VK_SHIFT] = shift ? 0x80 : 0;
+        SetKeyboardState(keys.data());
+        lastPopup = {};
+        SetTimer(nullptr, 0, 50, &ReadAndCloseThePopup);
+        MSG press{GetFocus(), static_cast<UINT>(message), static_cast<WPARAM>(key), 1, 0, {}};
+        EXPECT_TRUE(form_->PreTranslate(press));
+        keys[VK_SHIFT] = 0;
+        SetKeyboardState(keys.data());
+        EXPECT_EQ(lastPopup.items, 9) << key;
+        EXPECT_LE(std::abs(lastPopup.place.left - field.left), 4) << key;
+        EXPECT_LE(std::abs(lastPopup.place.top - field.top), 4) << key;
+    }
 }
 
 // On a frame thicker than designed (as Windows 10 and 11 draw), a clear
@@ -140,23 +351,23 @@ TEST(Form1Win32Frame, ClearLeavesTheDesignedClientHeightOnAThickerFrame)
     SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
 }
 
+// The controls are those of the common controls 6, which draw in the
+// user's visual style (a push button of those knows its ideal size).
+TEST_F(Form1Win32Test, DrawsItsControlsWithTheCommonControlsOfVisualStyles)
+{
+    SIZE ideal{};
+    EXPECT_TRUE(
+        SendMessageW(Handle(Command1), BCM_GETIDEALSIZE, 0, reinterpret_cast<LPARAM>(&ideal)));
+    EXPECT_GT(ideal.cx, 0);
+}
+
 // The window's icons come at the sizes the system draws them at, so that
 // Windows picks the nearer image and scales from it at any DPI.
 TEST_F(Form1Win32Test, CarriesItsIconsAtTheSystemsSizes)
 {
-    auto sizeOf = [](HICON icon) {
-        ICONINFO info{};
-        EXPECT_TRUE(GetIconInfo(icon, &info));
-        BITMAP bitmap{};
-        GetObjectW(info.hbmColor, sizeof bitmap, &bitmap);
-        DeleteObject(info.hbmColor);
-        DeleteObject(info.hbmMask);
-        return std::pair{static_cast<int>(bitmap.bmWidth), static_cast<int>(bitmap.bmHeight)};
-    };
-    const auto big = reinterpret_cast<HICON>(GetClassLongPtrW(form_->Handle(), GCLP_HICON));
-    const auto small = reinterpret_cast<HICON>(GetClassLongPtrW(form_->Handle(), GCLP_HICONSM));
-    EXPECT_EQ(sizeOf(big), (std::pair{GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON)}));
-    EXPECT_EQ(sizeOf(small),
+    EXPECT_EQ(IconSize(ICON_BIG),
+              (std::pair{GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON)}));
+    EXPECT_EQ(IconSize(ICON_SMALL),
               (std::pair{GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON)}));
 }
 

@@ -182,19 +182,28 @@ std::string Manifest()
     return manifest;
 }
 
-// The manifest declares the program DPI aware, so that Windows lets it lay
-// itself out at the screen's real DPI instead of stretching it.
-TEST(ApplicationManifest, DeclaresTheProgramDpiAware)
+// The manifest declares what Windows reads from it: DPI awareness per
+// monitor (v2, then v1 for Windows 8.1) with the system's for Windows 7, so
+// that Windows lets the program lay itself out at each screen's real DPI
+// instead of stretching it; and the visual styles' common controls.
+class ApplicationManifest : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(ApplicationManifest, Declares)
 {
-    const std::string manifest = Manifest();
-    const std::size_t element = manifest.find("<dpiAware");
-    ASSERT_NE(element, std::string::npos);
-    EXPECT_EQ(manifest.substr(manifest.find('>', element) + 1, 4), "true");
-    EXPECT_NE(manifest.find("WindowsSettings"), std::string::npos);
+    EXPECT_NE(Manifest().find(GetParam()), std::string::npos) << GetParam();
 }
 
+INSTANTIATE_TEST_SUITE_P(
+    WhatWindowsReads, ApplicationManifest,
+    ::testing::Values(
+        "<dpiAware xmlns=\"http://schemas.microsoft.com/SMI/2005/WindowsSettings\">true/pm<",
+        "<dpiAwareness xmlns=\"http://schemas.microsoft.com/SMI/2016/WindowsSettings\">"
+        "PerMonitorV2, PerMonitor<",
+        "name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\"",
+        "publicKeyToken=\"6595b64144ccf1df\""));
+
 // The program needs no elevation and says so, as Windows documents.
-TEST(ApplicationManifest, RunsAsInvoker)
+TEST(ApplicationManifestLevel, RunsAsInvoker)
 {
     const std::string manifest = Manifest();
     const std::size_t element = manifest.find("<requestedExecutionLevel");

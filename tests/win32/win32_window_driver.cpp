@@ -22,6 +22,7 @@
 #include "win32/clipboard.h"
 #include "win32/form1.h"
 #include "win32/utf16.h"
+#include "window/designed_form.h"
 #include "window/window_driver.h"
 
 namespace level::testing {
@@ -63,11 +64,14 @@ public:
                                                report))
     {
         form_->Show(SW_SHOWNORMAL);
-        // The first window of a process also waits for Wine's own start
-        // (its desktop and services) before the window manager frames it;
-        // a clear before that frame arrives would be undone by it.
-        static bool firstWindow = true;
-        Settle(std::exchange(firstWindow, false) ? kFirstWindowQuietMs : kQuietMs);
+        // The window manager frames, places and activates the window in its
+        // own time (the first window of a process after Wine's own start);
+        // a clear before it has done would be undone by it.
+        const PixelSize designed{TwipsToPixels(kDesignedClientWidth),
+                                 TwipsToPixels(kDesignedClientHeight)};
+        WaitFor(
+            [&] { return GetForegroundWindow() == form_->Handle() && ClientSize() == designed; },
+            "the window active at its designed size, framed and placed");
     }
 
     ~Win32WindowDriver() override { DestroyWindow(other_); }
@@ -129,7 +133,8 @@ public:
     void SetMaximised(bool maximised) override
     {
         ShowWindow(form_->Handle(), maximised ? SW_MAXIMIZE : SW_RESTORE);
-        Settle();
+        WaitFor([&] { return (IsZoomed(form_->Handle()) != FALSE) == maximised; },
+                maximised ? "the window maximised" : "the window restored");
     }
 
     // The menu is modal: a timer reads it and chooses by the item's mnemonic
@@ -158,14 +163,14 @@ public:
         other_ = CreateWindowExW(0, L"STATIC", L"other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
                                  100, 100, nullptr, nullptr, nullptr, nullptr);
         SetActiveWindow(other_);
-        Settle();
+        WaitFor([&] { return GetForegroundWindow() == other_; }, "the other window active");
     }
 
     void SwitchBack() override
     {
         SetActiveWindow(form_->Handle());
         DestroyWindow(std::exchange(other_, nullptr));
-        Settle();
+        WaitFor([&] { return GetForegroundWindow() == form_->Handle(); }, "the window active");
     }
 
     [[nodiscard]] Seen See(Control control) override
@@ -382,18 +387,36 @@ private:
         }
     }
 
-    // Pumps until the window system has had its say: a window manager maps,
-    // activates and frames windows in its own time.
-    void Settle(DWORD quietMs = kQuietMs)
+    // Pumps until what a step needs has come about, and the window has
+    // then kept its place and size for a while: a window manager maps,
+    // frames, places, activates and resizes windows in its own time, each
+    // as one or more moves.
+    template <typename Condition>
+    void WaitFor(Condition&& done, const char* what)
     {
-        do {
+        const DWORD start = GetTickCount();
+        RECT last{};
+        DWORD steadySince = start;
+        for (;;) {
             Pump();
-        } while (MsgWaitForMultipleObjects(0, nullptr, FALSE, quietMs, QS_ALLINPUT) !=
-                 WAIT_TIMEOUT);
+            RECT now{};
+            GetWindowRect(form_->Handle(), &now);
+            if (EqualRect(&now, &last) == FALSE) {
+                last = now;
+                steadySince = GetTickCount();
+            } else if (done() && GetTickCount() - steadySince >= kSteadyMs) {
+                return;
+            }
+            if (GetTickCount() - start > kPatienceMs) {
+                ADD_FAILURE() << "waited in vain for " << what;
+                return;
+            }
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+        }
     }
 
-    static constexpr DWORD kQuietMs = 50;
-    static constexpr DWORD kFirstWindowQuietMs = 1000;
+    static constexpr DWORD kSteadyMs = 200;
+    static constexpr DWORD kPatienceMs = 10000;
 
     std::unique_ptr<win32::Form1> form_;
     HWND other_ = nullptr;

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <windows.h>
+
+namespace level::win32 {
+
+// A regular Cyrillic font of the window's family at this many points on a
+// screen of this many dots per inch. The family is the first of the
+// window's families that is installed as an outline font: a bitmap font
+// (Windows' own "MS Sans Serif" is one) has no size beyond a few small ones
+// and is never smoothed. The face is named rather than left to the
+// precision flag, which not every system honours.
+[[nodiscard]] HFONT MakeWindowFont(int points, int dpi);
+
+}  // namespace level::win32
