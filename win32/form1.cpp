@@ -15,6 +15,7 @@
 #include "win32/option_clicks.h"
 #include "win32/utf16.h"
 #include "win32/window_font.h"
+#include "win32/window_metrics.h"
 
 namespace level::win32 {
 namespace {
@@ -62,14 +63,6 @@ void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure)
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = kWindowClass;
     RegisterClassExW(&windowClass);  // fails harmlessly when already registered
-}
-
-int ScreenDpi()
-{
-    HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    return dpi > 0 ? dpi : 96;
 }
 
 }  // namespace
@@ -335,13 +328,13 @@ void Form1::LayOut()
 void Form1::OnDpiChanged(int dpi, const RECT& suggested)
 {
     const bool heightAsSet =
-        ClientHeight() == TwipsToPixels(DesignedClientHeight(model_.WindowHeight()));
+        ClientHeight(window_) == TwipsToPixels(DesignedClientHeight(model_.WindowHeight()));
     dpi_ = dpi;
     LayOut();
     SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
     if (heightAsSet) {
-        SetClientHeight(TwipsToPixels(DesignedClientHeight(model_.WindowHeight())));
+        SetClientHeight(window_, TwipsToPixels(DesignedClientHeight(model_.WindowHeight())));
     }
 }
 
@@ -473,31 +466,7 @@ void Form1::ShowWindowHeight()
         return;
     }
     shownHeightWrites_ = model_.WindowHeightWrites();
-    SetClientHeight(TwipsToPixels(DesignedClientHeight(model_.WindowHeight())));
-}
-
-void Form1::SetClientHeight(int pixels)
-{
-    RECT outer{};
-    GetWindowRect(window_, &outer);
-    const int height = pixels + (outer.bottom - outer.top) - ClientHeight();
-    WINDOWPLACEMENT placement{};
-    placement.length = sizeof placement;
-    GetWindowPlacement(window_, &placement);
-    if (placement.showCmd == SW_SHOWNORMAL) {
-        SetWindowPos(window_, nullptr, 0, 0, outer.right - outer.left, height,
-                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-        return;
-    }
-    placement.rcNormalPosition.bottom = placement.rcNormalPosition.top + height;
-    SetWindowPlacement(window_, &placement);
-}
-
-int Form1::ClientHeight() const
-{
-    RECT client{};
-    GetClientRect(window_, &client);
-    return client.bottom;
+    SetClientHeight(window_, TwipsToPixels(DesignedClientHeight(model_.WindowHeight())));
 }
 
 void Form1::PaintShape1()

@@ -65,8 +65,6 @@ private:
     void ShowOptions();
     void ShowLabel1();
     void ShowWindowHeight();
-    void SetClientHeight(int pixels);
-    [[nodiscard]] int ClientHeight() const;
     void ShowFocus();
     void PaintShape1();
     [[nodiscard]] Control ControlOf(HWND handle) const;

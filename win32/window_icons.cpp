@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "win32/window_metrics.h"
+
 namespace level::win32 {
 namespace {
 
@@ -17,10 +19,7 @@ int SystemSizeAt(int metric, int dpi)
     if (forDpi != nullptr) {
         return forDpi(metric, static_cast<UINT>(dpi));
     }
-    HDC screen = GetDC(nullptr);
-    const int systemDpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    return MulDiv(GetSystemMetrics(metric), dpi, systemDpi);
+    return MulDiv(GetSystemMetrics(metric), dpi, ScreenDpi());
 }
 
 HICON LoadIconAt(int width, int height)

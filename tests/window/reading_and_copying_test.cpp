@@ -1,6 +1,7 @@
 // Reading a result and taking it elsewhere: greyed yet readable, whole on
 // hover, copied from a field's menu or as one line with Ctrl+C.
 
+#include "window/designed_form.h"
 #include "window/field_colours.h"
 #include "window/form_flows.h"
 #include "window/window_test.h"
@@ -37,8 +38,7 @@ TEST_F(ComputedWindowTest, ShowsTheResultsGreyed)
     }
 }
 
-// Hovering a field shows its whole text, and a screen reader reads it as
-// the field's value, a long greyed result included.
+// A long greyed result computed: each field's whole text.
 class LongResultWindowTest : public ComputedWindowTest {
 protected:
     void SetUp() override
@@ -58,14 +58,21 @@ TEST_F(LongResultWindowTest, ShowsEachFieldsWholeTextOnHover)
     }
 }
 
-TEST_F(LongResultWindowTest, GivesAScreenReaderEachFieldsWholeText)
+// A screen reader names each field by its quantity and unit, the other
+// controls by their captions and the information line by its text, and
+// reads each field's whole text as its value.
+TEST_F(LongResultWindowTest, TellsAScreenReaderEachNameAndEachFieldsWholeText)
 {
+    if (!window->AskScreenReader(Text1)) {
+        GTEST_SKIP() << "the screen-reader interface cannot be asked here";
+    }
+    for (const auto& [control, name] : kAccessibleNames) {
+        EXPECT_EQ(window->AskScreenReader(control).value().name, name) << control;
+    }
+    EXPECT_TRUE(
+        window->AskScreenReader(Label1).value().name.starts_with(kDesignedReferenceExplanation));
     for (const auto& [field, text] : shown_) {
-        const std::optional<Spoken> spoken = window->AskScreenReader(field);
-        if (!spoken) {
-            GTEST_SKIP() << "the screen-reader interface cannot be asked here";
-        }
-        EXPECT_EQ(spoken->value, text) << field;
+        EXPECT_EQ(window->AskScreenReader(field).value().value, text) << field;
     }
 }
 

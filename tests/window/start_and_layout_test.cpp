@@ -94,20 +94,6 @@ TEST_F(WindowTest, DrawsADisabledFieldOnTheWindowColour)
     EXPECT_EQ(inside(Text2), face);
 }
 
-// Each control is named for a screen reader: the fields by their quantity
-// and unit, the rest by their captions, the information line by its text.
-TEST_F(WindowTest, NamesEveryControlForAScreenReader)
-{
-    for (const auto& [control, name] : kAccessibleNames) {
-        const std::optional<Spoken> spoken = window->AskScreenReader(control);
-        if (!spoken) {
-            GTEST_SKIP() << "the screen-reader interface cannot be asked here";
-        }
-        EXPECT_EQ(spoken->name, name) << control;
-    }
-    EXPECT_TRUE(window->AskScreenReader(Label1)->name.starts_with(kDesignedReferenceExplanation));
-}
-
 // Where the focus went after each key.
 Stops FocusAfter(WindowDriver& window, const std::vector<Key>& keys)
 {
