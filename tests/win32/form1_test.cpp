@@ -48,6 +48,21 @@ protected:
         return handle;
     }
 
+    // A key through the program's message loop with another held (none
+    // for 0); whether the window took it.
+    bool PressWith(int held, UINT message, WPARAM key)
+    {
+        std::array<BYTE, 256> keys{};
+        GetKeyboardState(keys.data());
+        keys[static_cast<std::size_t>(held)] = held != 0 ? 0x80 : 0;
+        SetKeyboardState(keys.data());
+        MSG press{GetFocus(), message, key, 1, 0, {}};
+        const bool taken = form_->PreTranslate(press);
+        keys[static_cast<std::size_t>(held)] = 0;
+        SetKeyboardState(keys.data());
+        return taken;
+    }
+
     // The width and height of the window's big or small icon.
     [[nodiscard]] std::pair<int, int> IconSize(WPARAM which) const
     {
@@ -95,14 +110,12 @@ void ExpectTheDesignedFonts(const Form1& form, int dpi)
 {
     for (const testing::DesignedControl& designed : kDesignedControls) {
         const Control control = designed.control;
-        if (control == Shape1) {
-            continue;
+        if (designed.points == 0) {
+            continue;  // the outline, which the window paints
         }
-        const bool large = control == Text1 || control == Text2 || control == Text3 ||
-                           control == Label2 || control == Label3 || control == Label4;
         const auto [metrics, realised, extent] =
             testing::RealisedFontOf(form.ControlHandle(control));
-        EXPECT_NEAR(metrics.tmHeight - metrics.tmInternalLeading, MulDiv(large ? 24 : 8, dpi, 72),
+        EXPECT_NEAR(metrics.tmHeight - metrics.tmInternalLeading, MulDiv(designed.points, dpi, 72),
                     1)
             << ControlName(control) << " at " << dpi;
         EXPECT_NE(metrics.tmPitchAndFamily & (TMPF_TRUETYPE | TMPF_VECTOR), 0)
@@ -117,24 +130,21 @@ void ExpectTheDesignedFonts(const Form1& form, int dpi)
     }
 }
 
-TEST_F(Form1Win32Test, DrawsEveryControlInItsDesignedOutlineFont)
-{
-    ExpectTheDesignedFonts(*form_, testing::ScreenDpi());
-}
-
-// Moved to a screen of 144 dpi and back, the window places every control
-// at its designed place and in its designed font at that DPI, carries its
-// icons at that DPI's sizes, and keeps its cleared height.
-TEST_F(Form1Win32Test, LaysItselfOutAnewOnEachChangeOfDpi)
+// At the screen's DPI, then moved to a screen of 144 dpi and to one of 96,
+// the window places every control at its designed place and in its
+// designed font at that DPI, carries its icons at the sizes the system
+// draws them at on that screen (so that Windows picks the nearer image and
+// scales from it), and keeps its cleared height.
+TEST_F(Form1Win32Test, LaysItselfOutInItsDesignedOutlineFontsAtEachDpi)
 {
     SendMessageW(Handle(Command2), BM_CLICK, 0, 0);
-    for (const int dpi : {144, 96, testing::ScreenDpi()}) {
+    for (const int dpi : {testing::ScreenDpi(), 144, 96}) {
         RECT outer{};
         GetWindowRect(form_->Handle(), &outer);
         SendMessageW(form_->Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
                      reinterpret_cast<LPARAM>(&outer));
         for (const testing::DesignedControl& designed : kDesignedControls) {
-            if (designed.control == Shape1) {
+            if (designed.points == 0) {
                 continue;
             }
             RECT place{};
@@ -182,14 +192,7 @@ TEST_F(Form1Win32Test, CopiesTheLineWhileAnotherProgramHoldsTheClipboardBriefly)
         DestroyWindow(other);
     });
     WaitForSingleObject(held, INFINITE);
-    std::array<BYTE, 256> keys{};
-    GetKeyboardState(keys.data());
-    keys[VK_CONTROL] = 0x80;
-    SetKeyboardState(keys.data());
-    MSG press{GetFocus(), WM_KEYDOWN, 'C', 1, 0, {}};
-    EXPECT_TRUE(form_->PreTranslate(press));
-    keys[VK_CONTROL] = 0;
-    SetKeyboardState(keys.data());
+    EXPECT_TRUE(PressWith(VK_CONTROL, WM_KEYDOWN, 'C'));
     holder.join();
     CloseHandle(held);
     EXPECT_EQ(Narrow(ClipboardText(form_->Handle())), "0 дБ = 0 Нп = 0,775 В");
@@ -262,8 +265,7 @@ Popup lastPopup{};
 void CALLBACK ReadAndCloseThePopup(HWND /*window*/, UINT /*message*/, UINT_PTR timer,
                                    DWORD /*time*/)
 {
-    HWND popup = FindWindowW(L"#32768", nullptr);
-    auto* menu = reinterpret_cast<HMENU>(SendMessageW(popup, MN_GETHMENU, 0, 0));
+    const auto [popup, menu] = testing::OpenPopupMenu();
     if (menu == nullptr) {
         return;
     }
@@ -293,18 +295,11 @@ TEST_F(Form1Win32Test, OpensTheWindowMenuOnTheCaptionAndAFieldsMenuByKey)
     SendMessageW(Handle(Option1), BM_CLICK, 0, 0);
     RECT field{};
     GetWindowRect(Handle(Text1), &field);
-    for (const auto& [message, key, shift] :
-         {std::tuple{WM_KEYDOWN, VK_APPS, false}, std::tuple{WM_SYSKEYDOWN, VK_F10, true}}) {
-        std::array<BYTE, 256> keys{};
-        GetKeyboardState(keys.data());
-        keys[VK_SHIFT] = shift ? 0x80 : 0;
-        SetKeyboardState(keys.data());
+    for (const auto& [held, message, key] :
+         {std::tuple{0, WM_KEYDOWN, VK_APPS}, std::tuple{VK_SHIFT, WM_SYSKEYDOWN, VK_F10}}) {
         lastPopup = {};
         SetTimer(nullptr, 0, 50, &ReadAndCloseThePopup);
-        MSG press{GetFocus(), static_cast<UINT>(message), static_cast<WPARAM>(key), 1, 0, {}};
-        EXPECT_TRUE(form_->PreTranslate(press));
-        keys[VK_SHIFT] = 0;
-        SetKeyboardState(keys.data());
+        EXPECT_TRUE(PressWith(held, static_cast<UINT>(message), static_cast<WPARAM>(key)));
         EXPECT_EQ(lastPopup.items, 9) << key;
         EXPECT_LE(std::abs(lastPopup.place.left - field.left), 4) << key;
         EXPECT_LE(std::abs(lastPopup.place.top - field.top), 4) << key;
@@ -350,16 +345,6 @@ TEST_F(Form1Win32Test, DrawsItsControlsWithTheCommonControlsOfVisualStyles)
     EXPECT_TRUE(
         SendMessageW(Handle(Command1), BCM_GETIDEALSIZE, 0, reinterpret_cast<LPARAM>(&ideal)));
     EXPECT_GT(ideal.cx, 0);
-}
-
-// The window's icons come at the sizes the system draws them at, so that
-// Windows picks the nearer image and scales from it at any DPI.
-TEST_F(Form1Win32Test, CarriesItsIconsAtTheSystemsSizes)
-{
-    EXPECT_EQ(IconSize(ICON_BIG),
-              (std::pair{GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON)}));
-    EXPECT_EQ(IconSize(ICON_SMALL),
-              (std::pair{GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON)}));
 }
 
 // What a box's text needs and what it has: the text word-wrapped in its

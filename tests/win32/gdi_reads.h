@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "win32/utf16.h"
 
@@ -50,6 +51,13 @@ inline RealisedFont RealisedFontOf(HWND control, std::wstring_view sample = {})
     SelectObject(dc, old);
     ReleaseDC(control, dc);
     return font;
+}
+
+// The popup menu that is up, with its window; a null menu while none is.
+inline std::pair<HWND, HMENU> OpenPopupMenu()
+{
+    HWND popup = FindWindowW(L"#32768", nullptr);
+    return {popup, reinterpret_cast<HMENU>(SendMessageW(popup, MN_GETHMENU, 0, 0))};
 }
 
 }  // namespace level::testing

@@ -311,8 +311,7 @@ private:
     static void CALLBACK ReadAndChoose(HWND window, UINT /*message*/, UINT_PTR timer,
                                        DWORD /*time*/)
     {
-        HWND popup = FindWindowW(L"#32768", nullptr);
-        auto* menu = reinterpret_cast<HMENU>(SendMessageW(popup, MN_GETHMENU, 0, 0));
+        const auto [popup, menu] = OpenPopupMenu();
         if (menu == nullptr) {
             return;
         }

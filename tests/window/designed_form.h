@@ -12,8 +12,8 @@ namespace level::testing {
 // binding, apart from the program's own tables: a typo there must fail here.
 
 // Each control's place in twips from the top left of the client area, in
-// tab order, and its caption (none for the fields, the outline and the
-// information line).
+// tab order, its caption (none for the fields, the outline and the
+// information line) and its font's size in points (none for the outline).
 struct DesignedControl {
     Control control;
     int left;
@@ -21,23 +21,24 @@ struct DesignedControl {
     int width;
     int height;
     std::string_view caption;
+    int points;
 };
 
 inline constexpr std::array<DesignedControl, 14> kDesignedControls = {{
-    {Control::Text1, 240, 1200, 2895, 615, {}},
-    {Control::Option1, 3840, 480, 1215, 495, "Децибеллы"},
-    {Control::Option2, 2160, 480, 1335, 495, "Вольты"},
-    {Control::Option3, 360, 480, 1095, 495, "Неперы"},
-    {Control::Text2, 240, 1920, 2895, 615, {}},
-    {Control::Text3, 240, 2640, 2895, 615, {}},
-    {Control::Frame1, 240, 240, 5055, 855, "Вводимая величина"},
-    {Control::Command1, 4200, 1200, 1095, 1455, "вычислить"},
-    {Control::Command2, 4200, 2760, 1095, 495, "Очистить"},
-    {Control::Label1, 120, 3480, 5175, 735, {}},
-    {Control::Label2, 3240, 1200, 855, 735, "дб"},
-    {Control::Label3, 3240, 1920, 855, 615, "неп"},
-    {Control::Label4, 3240, 2640, 615, 615, "В"},
-    {Control::Shape1, 120, 120, 5295, 3255, {}},
+    {Control::Text1, 240, 1200, 2895, 615, {}, 24},
+    {Control::Option1, 3840, 480, 1215, 495, "Децибеллы", 8},
+    {Control::Option2, 2160, 480, 1335, 495, "Вольты", 8},
+    {Control::Option3, 360, 480, 1095, 495, "Неперы", 8},
+    {Control::Text2, 240, 1920, 2895, 615, {}, 24},
+    {Control::Text3, 240, 2640, 2895, 615, {}, 24},
+    {Control::Frame1, 240, 240, 5055, 855, "Вводимая величина", 8},
+    {Control::Command1, 4200, 1200, 1095, 1455, "вычислить", 8},
+    {Control::Command2, 4200, 2760, 1095, 495, "Очистить", 8},
+    {Control::Label1, 120, 3480, 5175, 735, {}, 8},
+    {Control::Label2, 3240, 1200, 855, 735, "дб", 24},
+    {Control::Label3, 3240, 1920, 855, 615, "неп", 24},
+    {Control::Label4, 3240, 2640, 615, 615, "В", 24},
+    {Control::Shape1, 120, 120, 5295, 3255, {}, 0},
 }};
 
 inline constexpr std::string_view kDesignedWindowCaption =

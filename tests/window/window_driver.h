@@ -26,20 +26,10 @@ namespace testing {
 using enum Control;
 
 // The keys the window's behaviours press.
-enum class Key {
-    Tab,
-    Backtab,
-    Up,
-    Down,
-    Left,
-    Right,
-    Enter,
-    Escape,
-    Space,
-    CtrlC,
-    KeypadDecimal,
-    CtrlA
-};
+// clang-format off
+enum class Key { Tab, Backtab, Up, Down, Left, Right, Enter, Escape, Space, CtrlC, KeypadDecimal,
+                 CtrlA };
+// clang-format on
 
 // Pixels of the window's client area.
 struct PixelRect {
