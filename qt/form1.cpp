@@ -35,7 +35,7 @@ QString DesignFontFamily()
     static const QString family = [] {
         const QStringList installed = QFontDatabase::families();
         for (const std::string_view candidate : kFontFamilies) {
-            const QString name = ToQString(candidate);
+            QString name = ToQString(candidate);
             if (installed.contains(name, Qt::CaseInsensitive) &&
                 QFontDatabase::isSmoothlyScalable(name)) {
                 return name;
