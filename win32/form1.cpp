@@ -114,6 +114,9 @@ bool Form1::PreTranslate(MSG& message)
     if (message.message == WM_KEYDOWN && message.wParam == VK_DECIMAL && TypeDecimalSeparator()) {
         return true;
     }
+    if (message.message == WM_KEYDOWN && ClickTheNextOption(options_, message.wParam)) {
+        return true;
+    }
     const bool control = message.message == WM_KEYDOWN && GetKeyState(VK_CONTROL) < 0;
     if (control && message.wParam == 'C' && CopyResultLine()) {
         return true;
@@ -253,6 +256,7 @@ void Form1::CreateControls(HINSTANCE instance)
             // itself: only a click, Space on it or the arrow keys do.
             SendMessageW(controls_.at(i), BM_SETDONTCLICK, TRUE, 0);
             WatchForUserClicks(controls_.at(i));
+            options_.push_back(controls_.at(i));
         }
         if (row.kind == ControlKind::Frame) {
             // The option buttons are drawn in front of the frame that holds

@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/regional_settings.h"
 #include "model/converter_model.h"
@@ -76,6 +77,8 @@ private:
     WindowIcons icons_;
     int dpi_ = 96;
     std::array<HWND, kForm1Controls.size()> controls_{};
+    // The option group, in tab order.
+    std::vector<HWND> options_;
     HFONT dialogFont_ = nullptr;
     HFONT largeFont_ = nullptr;
     HFONT label1Font_ = nullptr;
