@@ -1,6 +1,6 @@
-# Cross-compiles a 64-bit build of the Windows program with Debian's
-# MinGW-w64. The program ships as 32-bit; this build runs its tests under
-# 64-bit Wine on machines whose kernel cannot execute 32-bit code.
+# Cross-compiles the 64-bit Windows program with Debian's MinGW-w64. It
+# ships beside the 32-bit one, and its tests run under 64-bit Wine on every
+# build machine, also where no 32-bit Wine can be had.
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 set(MINGW_TRIPLET x86_64-w64-mingw32)
 include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64-common.cmake)
