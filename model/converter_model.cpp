@@ -36,6 +36,19 @@ std::size_t OptionIndex(Control option)
     return IndexAmong(option, Control::Option1, "not an option button");
 }
 
+// What each option selects: its input field and the recipe a compute
+// runs, in the order a compute asks the options.
+struct OptionRule {
+    Control option;
+    Control field;
+    void (*recipe)(LevelFields&, const RegionalSettings&);
+};
+constexpr std::array<OptionRule, 3> kOptionRules = {{
+    {Control::Option1, Control::Text1, &ConvertFromDecibels},
+    {Control::Option3, Control::Text2, &ConvertFromNepers},
+    {Control::Option2, Control::Text3, &ConvertFromVolts},
+}};
+
 }  // namespace
 
 ConverterModel::ConverterModel(RegionalSettings settings)
@@ -59,17 +72,17 @@ void ConverterModel::Form_Load()
 
 void ConverterModel::Option1_Click()
 {
-    Select(Control::Option1, {true, false, false}, Control::Text1);
+    Select(Control::Option1);
 }
 
 void ConverterModel::Option2_Click()
 {
-    Select(Control::Option2, {false, false, true}, Control::Text3);
+    Select(Control::Option2);
 }
 
 void ConverterModel::Option3_Click()
 {
-    Select(Control::Option3, {false, true, false}, Control::Text2);
+    Select(Control::Option3);
 }
 
 void ConverterModel::Command1_Click()
@@ -81,14 +94,10 @@ void ConverterModel::Command1_Click()
     }
     // Until the recipe has run to its end, the fields are part old, part new.
     oneResult_ = false;
-    if (OptionValue(Control::Option1)) {
-        ConvertFromDecibels(fields_, settings_);
-    }
-    if (OptionValue(Control::Option3)) {
-        ConvertFromNepers(fields_, settings_);
-    }
-    if (OptionValue(Control::Option2)) {
-        ConvertFromVolts(fields_, settings_);
+    for (const OptionRule& rule : kOptionRules) {
+        if (OptionValue(rule.option)) {
+            rule.recipe(fields_, settings_);
+        }
     }
     oneResult_ = true;
 }
@@ -100,7 +109,7 @@ void ConverterModel::Command2_Click()
     fields_.volts.clear();
     oneResult_ = false;
     windowHeight_ = kClearedWindowHeight;
-    ++windowHeightWrites_;
+    heightWritePending_ = true;
     label1FontSize_ = kContactFontSize;
     label1Caption_ = kContactLine;
 }
@@ -116,14 +125,30 @@ void ConverterModel::SetFocus(Control control)
     focus_ = control;
 }
 
-// The selected option's field is the one enabled field.
 void ConverterModel::ReturnToEnteredField()
 {
-    for (const Control field : {Control::Text1, Control::Text2, Control::Text3}) {
-        if (FieldEnabled(field)) {
-            focus_ = field;
+    for (const OptionRule& rule : kOptionRules) {
+        if (OptionValue(rule.option)) {
+            focus_ = rule.field;
         }
     }
+}
+
+// A disabled field cannot take the focus; every other control of the tab
+// order can.
+Control ConverterModel::FirstFocus() const
+{
+    for (const ControlRow& row : kForm1Controls) {
+        if (TakesFocus(row.kind) && (row.kind != ControlKind::Field || FieldEnabled(row.control))) {
+            return row.control;
+        }
+    }
+    return Control::None;
+}
+
+int ConverterModel::ClientHeight() const
+{
+    return windowHeight_ - kDesignedFrameHeight;
 }
 
 const std::string& ConverterModel::FieldText(Control field) const
@@ -143,12 +168,17 @@ bool ConverterModel::OptionValue(Control option) const
 
 // The clicked option becomes the group's only selected one; its input field
 // becomes the only enabled one and takes the focus.
-void ConverterModel::Select(Control option, Flags enabled, Control focus)
+void ConverterModel::Select(Control option)
 {
     options_ = Flags{};
     options_[OptionIndex(option)] = true;
-    enabled_ = enabled;
-    focus_ = focus;
+    enabled_ = Flags{};
+    for (const OptionRule& rule : kOptionRules) {
+        if (rule.option == option) {
+            enabled_[FieldIndex(rule.field)] = true;
+            focus_ = rule.field;
+        }
+    }
 }
 
 bool ConverterModel::AnyOptionSelected() const

@@ -35,6 +35,9 @@ public:
     // After a reported error: the focus goes back to the field of the
     // selected option, if any, for the user to put right what was wrong.
     void ReturnToEnteredField();
+    // The first control in tab order that can take the focus: the window's
+    // first focus when it is shown.
+    [[nodiscard]] Control FirstFocus() const;
 
     [[nodiscard]] const std::string& FieldText(Control field) const;
     [[nodiscard]] bool FieldEnabled(Control field) const;
@@ -46,10 +49,17 @@ public:
     // default font.
     [[nodiscard]] std::optional<int> Label1FontSize() const { return label1FontSize_; }
     [[nodiscard]] int WindowHeight() const { return windowHeight_; }
-    // How often a handler has written the window height. Each write takes
-    // effect on screen, even when it writes the same value again after the
-    // user has resized the window.
-    [[nodiscard]] int WindowHeightWrites() const { return windowHeightWrites_; }
+    // The client height, in twips, that the outer height leaves with the
+    // designed frame. Each window applies the model's height so, whatever
+    // frame its window system draws, and the client area keeps the
+    // designed share of it.
+    [[nodiscard]] int ClientHeight() const;
+    // Whether a handler has written the window height since the window last
+    // applied it. Each write takes effect on screen, even when it writes the
+    // same value again after the user has resized the window; the window
+    // says when it has applied it.
+    [[nodiscard]] bool HeightWritePending() const { return heightWritePending_; }
+    void HeightApplied() { heightWritePending_ = false; }
     [[nodiscard]] Control Focus() const { return focus_; }
     // Whether the three fields show one result together: the start's
     // texts, or those of a compute whose recipe ran to its end, until the
@@ -61,7 +71,7 @@ private:
     // Option3, in that order.
     using Flags = std::array<bool, 3>;
 
-    void Select(Control option, Flags enabled, Control focus);
+    void Select(Control option);
     [[nodiscard]] bool AnyOptionSelected() const;
 
     RegionalSettings settings_;
@@ -71,7 +81,7 @@ private:
     std::string label1Caption_;
     std::optional<int> label1FontSize_;
     int windowHeight_;
-    int windowHeightWrites_ = 0;
+    bool heightWritePending_ = false;
     Control focus_ = Control::None;
     bool oneResult_ = false;
 };

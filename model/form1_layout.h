@@ -6,6 +6,7 @@
 
 #include "model/control.h"
 #include "model/converter_model.h"
+#include "model/twips.h"
 #include "model/window_texts.h"
 
 namespace level {
@@ -19,26 +20,10 @@ inline constexpr int kDesignedFrameHeight = 345 + 60;
 inline constexpr int kDesignedWindowHeight = kClientHeight + kDesignedFrameHeight;
 inline constexpr int kClearedWindowHeight = 4180;
 
-// The client height an outer height leaves with the designed frame. Each
-// binding applies the model's outer height so, whatever frame the window
-// system draws, and the client area keeps the designed share of it.
-[[nodiscard]] constexpr int DesignedClientHeight(int outerHeight)
-{
-    return outerHeight - kDesignedFrameHeight;
-}
-
 enum class ControlKind { Field, Option, PushButton, Label, Frame, Outline };
 // The window's default dialog font, or the large one of the fields and
 // their units.
 enum class ControlFont { Dialog, Large };
-
-// A place in twips from the top left of the client area.
-struct TwipsRect {
-    int left;
-    int top;
-    int width;
-    int height;
-};
 
 // One control of the window: what it is, where it stands, what it says and
 // in which font, what a screen reader calls it beyond its caption, and the
@@ -60,118 +45,22 @@ struct ControlRow {
 // is the information line, Label2 to Label4 the fields' units; Frame1 holds
 // the option row, and the outline Shape1 lies beneath everything.
 inline constexpr std::array<ControlRow, 14> kForm1Controls = {{
-    {Control::Text1,
-     "Text1",
-     ControlKind::Field,
-     {240, 1200, 2895, 615},
-     {},
-     ControlFont::Large,
-     kText1AccessibleName,
-     nullptr},
-    {Control::Option1,
-     "Option1",
-     ControlKind::Option,
-     {3840, 480, 1215, 495},
-     kOption1Caption,
-     ControlFont::Dialog,
-     {},
-     &ConverterModel::Option1_Click},
-    {Control::Option2,
-     "Option2",
-     ControlKind::Option,
-     {2160, 480, 1335, 495},
-     kOption2Caption,
-     ControlFont::Dialog,
-     {},
-     &ConverterModel::Option2_Click},
-    {Control::Option3,
-     "Option3",
-     ControlKind::Option,
-     {360, 480, 1095, 495},
-     kOption3Caption,
-     ControlFont::Dialog,
-     {},
-     &ConverterModel::Option3_Click},
-    {Control::Text2,
-     "Text2",
-     ControlKind::Field,
-     {240, 1920, 2895, 615},
-     {},
-     ControlFont::Large,
-     kText2AccessibleName,
-     nullptr},
-    {Control::Text3,
-     "Text3",
-     ControlKind::Field,
-     {240, 2640, 2895, 615},
-     {},
-     ControlFont::Large,
-     kText3AccessibleName,
-     nullptr},
-    {Control::Frame1,
-     "Frame1",
-     ControlKind::Frame,
-     {240, 240, 5055, 855},
-     kFrame1Caption,
-     ControlFont::Dialog,
-     {},
-     nullptr},
-    {Control::Command1,
-     "Command1",
-     ControlKind::PushButton,
-     {4200, 1200, 1095, 1455},
-     kCommand1Caption,
-     ControlFont::Dialog,
-     {},
-     &ConverterModel::Command1_Click},
-    {Control::Command2,
-     "Command2",
-     ControlKind::PushButton,
-     {4200, 2760, 1095, 495},
-     kCommand2Caption,
-     ControlFont::Dialog,
-     {},
-     &ConverterModel::Command2_Click},
-    {Control::Label1,
-     "Label1",
-     ControlKind::Label,
-     {120, 3480, 5175, 735},
-     {},
-     ControlFont::Dialog,
-     {},
-     nullptr},
-    {Control::Label2,
-     "Label2",
-     ControlKind::Label,
-     {3240, 1200, 855, 735},
-     kLabel2Caption,
-     ControlFont::Large,
-     {},
-     nullptr},
-    {Control::Label3,
-     "Label3",
-     ControlKind::Label,
-     {3240, 1920, 855, 615},
-     kLabel3Caption,
-     ControlFont::Large,
-     {},
-     nullptr},
-    {Control::Label4,
-     "Label4",
-     ControlKind::Label,
-     {3240, 2640, 615, 615},
-     kLabel4Caption,
-     ControlFont::Large,
-     {},
-     nullptr},
-    {Control::Shape1,
-     "Shape1",
-     ControlKind::Outline,
-     {120, 120, 5295, 3255},
-     {},
-     ControlFont::Dialog,
-     {},
-     nullptr},
+    // clang-format off
+    {Control::Text1,    "Text1",    ControlKind::Field,      {240, 1200, 2895, 615},   {},               ControlFont::Large,  kText1AccessibleName, nullptr},
+    {Control::Option1,  "Option1",  ControlKind::Option,     {3840, 480, 1215, 495},   kOption1Caption,  ControlFont::Dialog, {},                   &ConverterModel::Option1_Click},
+    {Control::Option2,  "Option2",  ControlKind::Option,     {2160, 480, 1335, 495},   kOption2Caption,  ControlFont::Dialog, {},                   &ConverterModel::Option2_Click},
+    {Control::Option3,  "Option3",  ControlKind::Option,     {360, 480, 1095, 495},    kOption3Caption,  ControlFont::Dialog, {},                   &ConverterModel::Option3_Click},
+    {Control::Text2,    "Text2",    ControlKind::Field,      {240, 1920, 2895, 615},   {},               ControlFont::Large,  kText2AccessibleName, nullptr},
+    {Control::Text3,    "Text3",    ControlKind::Field,      {240, 2640, 2895, 615},   {},               ControlFont::Large,  kText3AccessibleName, nullptr},
+    {Control::Frame1,   "Frame1",   ControlKind::Frame,      {240, 240, 5055, 855},    kFrame1Caption,   ControlFont::Dialog, {},                   nullptr},
+    {Control::Command1, "Command1", ControlKind::PushButton, {4200, 1200, 1095, 1455}, kCommand1Caption, ControlFont::Dialog, {},                   &ConverterModel::Command1_Click},
+    {Control::Command2, "Command2", ControlKind::PushButton, {4200, 2760, 1095, 495},  kCommand2Caption, ControlFont::Dialog, {},                   &ConverterModel::Command2_Click},
+    {Control::Label1,   "Label1",   ControlKind::Label,      {120, 3480, 5175, 735},   {},               ControlFont::Dialog, {},                   nullptr},
+    {Control::Label2,   "Label2",   ControlKind::Label,      {3240, 1200, 855, 735},   kLabel2Caption,   ControlFont::Large,  {},                   nullptr},
+    {Control::Label3,   "Label3",   ControlKind::Label,      {3240, 1920, 855, 615},   kLabel3Caption,   ControlFont::Large,  {},                   nullptr},
+    {Control::Label4,   "Label4",   ControlKind::Label,      {3240, 2640, 615, 615},   kLabel4Caption,   ControlFont::Large,  {},                   nullptr},
+    {Control::Shape1,   "Shape1",   ControlKind::Outline,    {120, 120, 5295, 3255},   {},               ControlFont::Dialog, {},                   nullptr},
+    // clang-format on
 }};
 
 // The place of a control in the table; the table's size for Control::None.
@@ -197,6 +86,29 @@ inline constexpr std::array<ControlRow, 14> kForm1Controls = {{
 [[nodiscard]] constexpr bool IsField(Control control)
 {
     return control != Control::None && RowOf(control).kind == ControlKind::Field;
+}
+
+[[nodiscard]] constexpr bool TakesFocus(ControlKind kind)
+{
+    return kind == ControlKind::Field || kind == ControlKind::Option ||
+           kind == ControlKind::PushButton;
+}
+
+// The arrow keys move through the option group in tab order, wrapping
+// within it, as the Windows dialog manager does: the option a step of +1
+// (Down, Right) or -1 (Up, Left) reaches from an option; none from any
+// other control.
+[[nodiscard]] constexpr Control NextOption(Control from, int step)
+{
+    if (from == Control::None || RowOf(from).kind != ControlKind::Option) {
+        return Control::None;
+    }
+    std::size_t index = IndexOf(from);
+    do {
+        index = (index + kForm1Controls.size() + static_cast<std::size_t>(step)) %
+                kForm1Controls.size();
+    } while (kForm1Controls.at(index).kind != ControlKind::Option);
+    return kForm1Controls.at(index).control;
 }
 
 // The fields' one further design setting, their 3-D appearance, is off: each

@@ -55,8 +55,8 @@ QFont DesignFont(int points)
 
 QRect Pixels(const TwipsRect& place)
 {
-    return {TwipsToPixels(place.left), TwipsToPixels(place.top), TwipsToPixels(place.width),
-            TwipsToPixels(place.height)};
+    const PixelRect pixels = TwipsToPixels(place);
+    return {pixels.left, pixels.top, pixels.width, pixels.height};
 }
 
 QIcon ConverterIcon()
@@ -65,12 +65,6 @@ QIcon ConverterIcon()
     icon.addFile(QStringLiteral(":/icons/level-converter-16.png"), QSize(16, 16));
     icon.addFile(QStringLiteral(":/icons/level-converter-32.png"), QSize(32, 32));
     return icon;
-}
-
-bool TakesFocus(ControlKind kind)
-{
-    return kind == ControlKind::Field || kind == ControlKind::Option ||
-           kind == ControlKind::PushButton;
 }
 
 }  // namespace
@@ -104,17 +98,8 @@ Form1::Form1(RegionalSettings settings, ErrorReport& report, QWidget* parent)
             }
         }
     }
-    focusFollower_ = connect(qApp, &QApplication::focusChanged, this,
-                             [this](QWidget* /*old*/, QWidget* now) { FollowFocus(now); });
     model_.Form_Load();
     ShowModel();
-}
-
-// The controls go with the QWidget base, after this destructor; the focus
-// moves while they go, and must no longer reach the half-destroyed window.
-Form1::~Form1()
-{
-    disconnect(focusFollower_);
 }
 
 // One control of the table, at its place, in its font, named as the window
@@ -190,7 +175,7 @@ void Form1::Connect(const ControlRow& row)
 void Form1::Run(void (ConverterModel::*handler)())
 {
     DispatchEvent(
-        model_, handler, [this] { ShowModel(); }, report_);
+        model_, handler, ControlOf(QApplication::focusWidget()), [this] { ShowModel(); }, report_);
 }
 
 void Form1::ShowModel()
@@ -246,23 +231,20 @@ void Form1::ShowFocus()
     }
 }
 
-// The model's height is the outer one, applied as the designed frame would
-// take it: whatever frame the window system draws, the client area keeps
-// the designed share of it. A maximised or full-screen window keeps its
-// state: the height waits for the window's return to its normal size.
+// A maximised or full-screen window keeps its state: the height waits for
+// the window's return to its normal size.
 void Form1::ShowWindowHeight()
 {
-    if (model_.WindowHeightWrites() == shownHeightWrites_) {
+    if (!model_.HeightWritePending()) {
         return;
     }
     if ((windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) != 0) {
         normalWidth_ = normalGeometry().width();
         return;
     }
-    shownHeightWrites_ = model_.WindowHeightWrites();
+    model_.HeightApplied();
     const int restoredWidth = std::exchange(normalWidth_, 0);
-    resize(restoredWidth > 0 ? restoredWidth : width(),
-           TwipsToPixels(DesignedClientHeight(model_.WindowHeight())));
+    resize(restoredWidth > 0 ? restoredWidth : width(), TwipsToPixels(model_.ClientHeight()));
 }
 
 void Form1::changeEvent(QEvent* event)
@@ -273,41 +255,30 @@ void Form1::changeEvent(QEvent* event)
     }
 }
 
-// Enter presses a focused push button. The arrow keys move through the
-// option group in tab order, wrapping within it, as the Windows dialog
-// manager does: each option reached is clicked, and its handler puts the
-// focus in its field.
+// Enter presses a focused push button. An arrow key on an option clicks
+// the option it steps to, and that option's handler puts the focus in its
+// field.
 bool Form1::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (qobject_cast<QPushButton*>(watched) != nullptr &&
-            (key == Qt::Key_Return || key == Qt::Key_Enter)) {
-            static_cast<QPushButton*>(watched)->click();
-            return true;
-        }
-        if (qobject_cast<QRadioButton*>(watched) != nullptr) {
-            if (key == Qt::Key_Down || key == Qt::Key_Right) {
-                StepThroughOptions(watched, 1);
-                return true;
-            }
-            if (key == Qt::Key_Up || key == Qt::Key_Left) {
-                StepThroughOptions(watched, -1);
-                return true;
-            }
-        }
+    if (event->type() != QEvent::KeyPress) {
+        return QWidget::eventFilter(watched, event);
+    }
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    auto* button = static_cast<QAbstractButton*>(watched);
+    if (qobject_cast<QPushButton*>(watched) != nullptr &&
+        (key == Qt::Key_Return || key == Qt::Key_Enter)) {
+        button->click();
+        return true;
+    }
+    const int step = key == Qt::Key_Down || key == Qt::Key_Right ? 1
+                     : key == Qt::Key_Up || key == Qt::Key_Left  ? -1
+                                                                 : 0;
+    if (const Control next = NextOption(ControlOf(button), step); step != 0 && next != Control::None) {
+        Widget(next)->setFocus(Qt::TabFocusReason);
+        static_cast<QAbstractButton*>(Widget(next))->click();
+        return true;
     }
     return QWidget::eventFilter(watched, event);
-}
-
-void Form1::StepThroughOptions(QObject* from, int step)
-{
-    const QList<QAbstractButton*> group = options_->buttons();
-    const auto count = group.size();
-    const auto at = group.indexOf(static_cast<QAbstractButton*>(from));
-    QAbstractButton* next = group.at((at + step + count) % count);
-    next->setFocus(Qt::TabFocusReason);
-    next->click();
 }
 
 // Ctrl+C that no field takes for its selection copies the three fields as
@@ -345,18 +316,8 @@ void Form1::showEvent(QShowEvent* event)
         // focus lands on Option1, without selecting it, and shows its focus
         // cue as a focus reached by the keyboard does.
         setAttribute(Qt::WA_KeyboardFocusChange);
-        const auto first = std::find_if(widgets_.begin(), widgets_.end(), [](QWidget* widget) {
-            return widget->focusPolicy() != Qt::NoFocus && widget->isEnabled();
-        });
-        (*first)->setFocus(Qt::TabFocusReason);
-        model_.SetFocus(ControlOf(*first));
-    }
-}
-
-void Form1::FollowFocus(QWidget* now)
-{
-    if (const Control control = ControlOf(now); control != Control::None) {
-        model_.SetFocus(control);
+        model_.SetFocus(model_.FirstFocus());
+        Widget(model_.Focus())->setFocus(Qt::TabFocusReason);
     }
 }
 

@@ -26,7 +26,7 @@ class Form1 final : public QWidget {
 
 public:
     Form1(RegionalSettings settings, ErrorReport& report, QWidget* parent = nullptr);
-    ~Form1() override;
+    ~Form1() override = default;
     Form1(const Form1&) = delete;
     Form1& operator=(const Form1&) = delete;
 
@@ -44,24 +44,20 @@ protected:
 private:
     [[nodiscard]] QWidget* Create(const ControlRow& row);
     void Connect(const ControlRow& row);
-    void StepThroughOptions(QObject* from, int step);
     void Run(void (ConverterModel::*handler)());
     void ShowModel();
     void ShowLabel1();
     void ShowWindowHeight();
     void ShowFocus();
-    void FollowFocus(QWidget* now);
     [[nodiscard]] FlatField* Field(Control field) const;
     [[nodiscard]] Control ControlOf(const QWidget* widget) const;
 
     ConverterModel model_;
     ErrorReport& report_;
-    int shownHeightWrites_ = 0;
     // While maximised, the width the window gets back with its cleared
     // height when restored; 0 when no height waits.
     int normalWidth_ = 0;
     bool shownOnce_ = false;
-    QMetaObject::Connection focusFollower_;
     QButtonGroup* options_ = nullptr;
     // Each control's widget, at its place in the window's table.
     std::array<QWidget*, kForm1Controls.size()> widgets_{};

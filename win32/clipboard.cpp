@@ -43,20 +43,4 @@ bool PutOnClipboard(HWND owner, std::wstring_view text)
     return put;
 }
 
-std::wstring ClipboardText(HWND owner)
-{
-    std::wstring text;
-    if (!OpenClipboardSoon(owner)) {
-        return text;
-    }
-    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-        if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
-            text = chars;
-            GlobalUnlock(data);
-        }
-    }
-    CloseClipboard();
-    return text;
-}
-
 }  // namespace level::win32

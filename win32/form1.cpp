@@ -12,6 +12,7 @@
 #include "win32/clipboard.h"
 #include "win32/field_menu.h"
 #include "win32/flat_field.h"
+#include "model/twips.h"
 #include "win32/option_clicks.h"
 #include "win32/utf16.h"
 #include "win32/window_font.h"
@@ -42,15 +43,27 @@ NativeControl NativeOf(ControlKind kind, bool startsGroup)
             // is off.
             return {L"EDIT", kChild | WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL};
         case ControlKind::Option:
+            // The window checks the options as the model selects them.
             return {L"BUTTON",
-                    kChild | WS_TABSTOP | BS_AUTORADIOBUTTON | (startsGroup ? WS_GROUP : 0U)};
+                    kChild | WS_TABSTOP | BS_RADIOBUTTON | (startsGroup ? WS_GROUP : 0U)};
         case ControlKind::PushButton:
             return {L"BUTTON", kChild | WS_TABSTOP | BS_PUSHBUTTON};
         case ControlKind::Frame:
             return {L"BUTTON", kChild | BS_GROUPBOX};
-        default:
+        case ControlKind::Label:
             return {L"STATIC", kChild | SS_LEFT | SS_NOPREFIX};
+        case ControlKind::Outline:
+            // Drawn by the window (WM_DRAWITEM); it takes no mouse input.
+            return {L"STATIC", kChild | SS_OWNERDRAW};
     }
+    return {};
+}
+
+// The control's rectangle at a DPI.
+RECT PixelsOf(const TwipsRect& place, int dpi)
+{
+    const PixelRect pixels = TwipsToPixels(place, dpi);
+    return {pixels.left, pixels.top, pixels.left + pixels.width, pixels.top + pixels.height};
 }
 
 void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure)
@@ -73,7 +86,7 @@ Form1::Form1(HINSTANCE instance, RegionalSettings settings, ErrorReport& report)
     const INITCOMMONCONTROLSEX tooltips{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES};
     InitCommonControlsEx(&tooltips);
     RegisterWindowClass(instance, &Form1::WindowProcedure);
-    RECT outer{0, 0, TwipsToPixels(kClientWidth), TwipsToPixels(kClientHeight)};
+    RECT outer{0, 0, TwipsToPixels(kClientWidth, dpi_), TwipsToPixels(kClientHeight, dpi_)};
     AdjustWindowRectEx(&outer, kWindowStyle, FALSE, 0);
     const std::wstring caption = Widen(kForm1Caption);
     CreateWindowExW(0, kWindowClass, caption.c_str(), kWindowStyle, CW_USEDEFAULT, CW_USEDEFAULT,
@@ -92,7 +105,7 @@ Form1::~Form1()
         SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
         DestroyWindow(window_);
     }
-    for (HFONT font : {dialogFont_, largeFont_, label1Font_}) {
+    for (HFONT font : {dialogFont_, largeFont_, label1Font_.second}) {
         if (font != nullptr) {
             DeleteObject(font);
         }
@@ -103,10 +116,8 @@ void Form1::Show(int showCommand)
 {
     ShowWindow(window_, showCommand);
     UpdateWindow(window_);
-    // Text1 comes first in the tab order but is disabled, so the first
-    // focus goes to Option1; the model learns where it really landed.
-    SetFocus(ControlHandle(Control::Option1));
-    model_.SetFocus(ControlOf(GetFocus()));
+    model_.SetFocus(model_.FirstFocus());
+    SetFocus(ControlHandle(model_.Focus()));
 }
 
 bool Form1::PreTranslate(MSG& message)
@@ -114,7 +125,7 @@ bool Form1::PreTranslate(MSG& message)
     if (message.message == WM_KEYDOWN && message.wParam == VK_DECIMAL && TypeDecimalSeparator()) {
         return true;
     }
-    if (message.message == WM_KEYDOWN && ClickTheNextOption(options_, message.wParam)) {
+    if (message.message == WM_KEYDOWN && ClickTheNextOption(message.wParam)) {
         return true;
     }
     const bool control = message.message == WM_KEYDOWN && GetKeyState(VK_CONTROL) < 0;
@@ -165,14 +176,26 @@ bool Form1::CopyResultLine()
     return true;
 }
 
+// An arrow key on an option clicks the option it steps to, whether or not
+// the dialog manager would click it, and that option's handler puts the
+// focus in its field.
+bool Form1::ClickTheNextOption(WPARAM key)
+{
+    const int step = key == VK_DOWN || key == VK_RIGHT ? 1
+                     : key == VK_UP || key == VK_LEFT  ? -1
+                                                       : 0;
+    HWND next = ControlHandle(NextOption(ControlOf(GetFocus()), step));
+    if (step == 0 || next == nullptr) {
+        return false;
+    }
+    SetFocus(next);
+    SendMessageW(next, BM_CLICK, 0, 0);
+    return true;
+}
+
 HWND Form1::ControlHandle(Control control) const
 {
     return control == Control::None ? nullptr : controls_.at(IndexOf(control));
-}
-
-int Form1::TwipsToPixels(int twips) const
-{
-    return MulDiv(twips, dpi_, 1440);
 }
 
 LRESULT CALLBACK Form1::WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -200,9 +223,9 @@ LRESULT Form1::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
                 return 0;
             }
             return DefWindowProcW(window_, message, wParam, lParam);
-        case WM_PAINT:
-            PaintShape1();
-            return 0;
+        case WM_DRAWITEM:
+            DrawShape1(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+            return TRUE;
         case WM_CONTEXTMENU:
             if (OnContextMenu({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)})) {
                 return 0;
@@ -225,13 +248,10 @@ LRESULT Form1::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
 void Form1::CreateControls(HINSTANCE instance)
 {
     // Created in tab order, which is also the order the dialog manager tabs
-    // through; the outline is no window but is painted beneath them all.
+    // through.
     ControlKind previous = ControlKind::Outline;
     for (std::size_t i = 0; i < kForm1Controls.size(); ++i) {
         const ControlRow& row = kForm1Controls.at(i);
-        if (row.kind == ControlKind::Outline) {
-            continue;
-        }
         if (!row.accessibleName.empty()) {
             // An empty-sized label, never seen, that names the control next:
             // Active Accessibility names a field after the label just before
@@ -252,15 +272,11 @@ void Form1::CreateControls(HINSTANCE instance)
             tips_->Add(controls_.at(i));
         }
         if (row.kind == ControlKind::Option) {
-            // An option that merely receives the focus does not select
-            // itself: only a click, Space on it or the arrow keys do.
-            SendMessageW(controls_.at(i), BM_SETDONTCLICK, TRUE, 0);
             WatchForUserClicks(controls_.at(i));
-            options_.push_back(controls_.at(i));
         }
-        if (row.kind == ControlKind::Frame) {
+        if (row.kind == ControlKind::Frame || row.kind == ControlKind::Outline) {
             // The option buttons are drawn in front of the frame that holds
-            // them.
+            // them, and the outline beneath everything.
             SetWindowPos(controls_.at(i), HWND_BOTTOM, 0, 0, 0, 0,
                          SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         }
@@ -308,13 +324,9 @@ void Form1::LayOut()
     }
     for (std::size_t i = 0; i < kForm1Controls.size(); ++i) {
         const ControlRow& row = kForm1Controls.at(i);
-        if (controls_.at(i) == nullptr) {
-            continue;  // the outline, which the window paints
-        }
-        const TwipsRect& place = row.place;
-        SetWindowPos(controls_.at(i), nullptr, TwipsToPixels(place.left), TwipsToPixels(place.top),
-                     TwipsToPixels(place.width), TwipsToPixels(place.height),
-                     SWP_NOZORDER | SWP_NOACTIVATE);
+        const RECT place = PixelsOf(row.place, dpi_);
+        SetWindowPos(controls_.at(i), nullptr, place.left, place.top, place.right - place.left,
+                     place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
         HFONT font = row.font == ControlFont::Large ? largeFont_ : dialogFont_;
         SendMessageW(controls_.at(i), WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
         if (row.kind == ControlKind::Field) {
@@ -327,19 +339,16 @@ void Form1::LayOut()
 }
 
 // Moved to a screen of another scale, or the scale changed: the window lays
-// itself out anew and takes the place Windows suggests. A client height
-// the model set stays that height in twips.
+// itself out anew and takes the place Windows suggests, its client height
+// kept in inches, as the Qt window keeps it in device-independent pixels.
 void Form1::OnDpiChanged(int dpi, const RECT& suggested)
 {
-    const bool heightAsSet =
-        ClientHeight(window_) == TwipsToPixels(DesignedClientHeight(model_.WindowHeight()));
+    const int clientHeight = MulDiv(ClientHeight(window_), dpi, dpi_);
     dpi_ = dpi;
     LayOut();
     SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    if (heightAsSet) {
-        SetClientHeight(window_, TwipsToPixels(DesignedClientHeight(model_.WindowHeight())));
-    }
+    SetClientHeight(window_, clientHeight);
 }
 
 // Enter arrives as IDOK. Neither button is a default button, so Enter in a
@@ -358,12 +367,11 @@ void Form1::PressFocusedButton()
 // window.
 bool Form1::OnContextMenu(POINT at)
 {
-    for (const Control control : {Control::Text1, Control::Text2, Control::Text3}) {
-        HWND field = ControlHandle(control);
+    for (const ControlRow& row : kForm1Controls) {
         RECT place{};
-        GetWindowRect(field, &place);
-        if (PtInRect(&place, at) != FALSE) {
-            ShowFieldMenu(window_, field, at);
+        GetWindowRect(ControlHandle(row.control), &place);
+        if (row.kind == ControlKind::Field && PtInRect(&place, at) != FALSE) {
+            ShowFieldMenu(window_, ControlHandle(row.control), at);
             return true;
         }
     }
@@ -372,9 +380,8 @@ bool Form1::OnContextMenu(POINT at)
 
 void Form1::Run(void (ConverterModel::*handler)())
 {
-    model_.SetFocus(ControlOf(GetFocus()));
     DispatchEvent(
-        model_, handler, [this] { ShowModel(); }, report_);
+        model_, handler, ControlOf(GetFocus()), [this] { ShowModel(); }, report_);
 }
 
 // The window remembers which control had the focus when it was left, and
@@ -397,16 +404,19 @@ bool Form1::OnActivate(bool active)
 
 void Form1::ShowModel()
 {
-    for (Control control : {Control::Text1, Control::Text2, Control::Text3}) {
-        HWND field = ControlHandle(control);
-        const std::wstring text = Widen(model_.FieldText(control));
+    for (const ControlRow& row : kForm1Controls) {
+        if (row.kind != ControlKind::Field) {
+            continue;
+        }
+        HWND field = ControlHandle(row.control);
+        const std::wstring text = Widen(model_.FieldText(row.control));
         if (WindowText(field) != text) {
             writingFields_ = true;
             SetWindowTextW(field, text.c_str());
             writingFields_ = false;
-            tips_->Show(field, model_.FieldText(control));
+            tips_->Show(field, model_.FieldText(row.control));
         }
-        EnableWindow(field, model_.FieldEnabled(control) ? TRUE : FALSE);
+        EnableWindow(field, model_.FieldEnabled(row.control) ? TRUE : FALSE);
     }
     ShowOptions();
     ShowLabel1();
@@ -414,19 +424,23 @@ void Form1::ShowModel()
     ShowFocus();
 }
 
+// Checking a radio button gives it the group's tab stop, unchecking takes
+// it away; with none checked, Tab still reaches the group at its first
+// option.
 void Form1::ShowOptions()
 {
+    HWND firstOption = nullptr;
     bool anyChecked = false;
-    for (Control control : {Control::Option1, Control::Option2, Control::Option3}) {
-        anyChecked = anyChecked || model_.OptionValue(control);
-        SendMessageW(ControlHandle(control), BM_SETCHECK,
-                     model_.OptionValue(control) ? BST_CHECKED : BST_UNCHECKED, 0);
+    for (const ControlRow& row : kForm1Controls) {
+        if (row.kind == ControlKind::Option) {
+            firstOption = firstOption != nullptr ? firstOption : ControlHandle(row.control);
+            anyChecked = anyChecked || model_.OptionValue(row.control);
+            SendMessageW(ControlHandle(row.control), BM_SETCHECK,
+                         model_.OptionValue(row.control) ? BST_CHECKED : BST_UNCHECKED, 0);
+        }
     }
     if (!anyChecked) {
-        // Unchecking a radio button takes its tab stop away; with none
-        // checked, Tab still reaches the group at its first button.
-        HWND option1 = ControlHandle(Control::Option1);
-        SetWindowLongW(option1, GWL_STYLE, GetWindowLongW(option1, GWL_STYLE) | WS_TABSTOP);
+        SetWindowLongW(firstOption, GWL_STYLE, GetWindowLongW(firstOption, GWL_STYLE) | WS_TABSTOP);
     }
 }
 
@@ -444,49 +458,47 @@ void Form1::ShowFocus()
     }
 }
 
+// The information line's own font is made anew only for another size or DPI.
 void Form1::ShowLabel1()
 {
     HWND label1 = ControlHandle(Control::Label1);
     HFONT font = dialogFont_;
     if (const auto points = model_.Label1FontSize()) {
-        if (label1Font_ != nullptr) {
-            DeleteObject(label1Font_);
+        const int key = *points * 10000 + dpi_;
+        if (label1Font_.first != key) {
+            if (label1Font_.second != nullptr) {
+                DeleteObject(label1Font_.second);
+            }
+            label1Font_ = {key, MakeWindowFont(*points, dpi_)};
         }
-        label1Font_ = MakeWindowFont(*points, dpi_);
-        font = label1Font_;
+        font = label1Font_.second;
     }
     SendMessageW(label1, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     SetWindowTextW(label1, Widen(model_.Label1Caption()).c_str());
 }
 
-// The model's height is the outer one, applied as the designed frame would
-// take it: whatever frame the system draws (Windows 10 and 11 draw a far
-// thicker one than designed), the client area keeps the designed share.
-// A maximised or minimised window keeps its state: the height goes to the
+// Whatever frame the system draws (Windows 10 and 11 draw a far thicker one
+// than designed), the client area takes the model's client height. A
+// maximised or minimised window keeps its state: the height goes to the
 // size it has when restored.
 void Form1::ShowWindowHeight()
 {
-    if (model_.WindowHeightWrites() == shownHeightWrites_) {
-        return;
+    if (model_.HeightWritePending()) {
+        model_.HeightApplied();
+        SetClientHeight(window_, TwipsToPixels(model_.ClientHeight(), dpi_));
     }
-    shownHeightWrites_ = model_.WindowHeightWrites();
-    SetClientHeight(window_, TwipsToPixels(DesignedClientHeight(model_.WindowHeight())));
 }
 
-void Form1::PaintShape1()
+// The outline: one thin line in the window-text colour, nothing filled.
+void Form1::DrawShape1(const DRAWITEMSTRUCT& item)
 {
-    PAINTSTRUCT paint{};
-    HDC dc = BeginPaint(window_, &paint);
-    const TwipsRect& shape = RowOf(Control::Shape1).place;
     HPEN pen = CreatePen(PS_SOLID, 1, GetSysColor(COLOR_WINDOWTEXT));
-    HGDIOBJ oldPen = SelectObject(dc, pen);
-    HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
-    Rectangle(dc, TwipsToPixels(shape.left), TwipsToPixels(shape.top),
-              TwipsToPixels(shape.left + shape.width), TwipsToPixels(shape.top + shape.height));
-    SelectObject(dc, oldBrush);
-    SelectObject(dc, oldPen);
+    HGDIOBJ oldPen = SelectObject(item.hDC, pen);
+    HGDIOBJ oldBrush = SelectObject(item.hDC, GetStockObject(NULL_BRUSH));
+    Rectangle(item.hDC, item.rcItem.left, item.rcItem.top, item.rcItem.right, item.rcItem.bottom);
+    SelectObject(item.hDC, oldBrush);
+    SelectObject(item.hDC, oldPen);
     DeleteObject(pen);
-    EndPaint(window_, &paint);
 }
 
 Control Form1::ControlOf(HWND handle) const

@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
-#include <vector>
+#include <utility>
 
 #include "core/regional_settings.h"
 #include "model/converter_model.h"
@@ -40,12 +40,9 @@ public:
     bool PreTranslate(MSG& message);
 
     [[nodiscard]] HWND Handle() const { return window_; }
-    // The native control of a control; none for Control::None and the
-    // outline, which the window paints.
+    // The native control of a control; none for Control::None.
     [[nodiscard]] HWND ControlHandle(Control control) const;
-    [[nodiscard]] int TwipsToPixels(int twips) const;
     [[nodiscard]] const ConverterModel& model() const { return model_; }
-    [[nodiscard]] HWND TipsHandle() const { return tips_->Handle(); }
 
 private:
     static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam,
@@ -57,6 +54,7 @@ private:
     void OnDpiChanged(int dpi, const RECT& suggested);
     void OnCommand(int id, int code);
     void PressFocusedButton();
+    bool ClickTheNextOption(WPARAM key);
     bool OnContextMenu(POINT at);
     bool TypeDecimalSeparator();
     bool CopyResultLine();
@@ -67,7 +65,7 @@ private:
     void ShowLabel1();
     void ShowWindowHeight();
     void ShowFocus();
-    void PaintShape1();
+    void DrawShape1(const DRAWITEMSTRUCT& item);
     [[nodiscard]] Control ControlOf(HWND handle) const;
 
     ConverterModel model_;
@@ -77,12 +75,10 @@ private:
     WindowIcons icons_;
     int dpi_ = 96;
     std::array<HWND, kForm1Controls.size()> controls_{};
-    // The option group, in tab order.
-    std::vector<HWND> options_;
     HFONT dialogFont_ = nullptr;
     HFONT largeFont_ = nullptr;
-    HFONT label1Font_ = nullptr;
-    int shownHeightWrites_ = 0;
+    // The information line's font of its own size, and its size and DPI.
+    std::pair<int, HFONT> label1Font_{};
     // Set while the window writes the fields itself, so that only the
     // user's typing reaches the model as typing.
     bool writingFields_ = false;

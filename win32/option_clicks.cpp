@@ -2,7 +2,6 @@
 
 #include <commctrl.h>
 
-#include <algorithm>
 #include <utility>
 
 namespace level::win32 {
@@ -32,22 +31,6 @@ LRESULT CALLBACK OptionProcedure(HWND option, UINT message, WPARAM wParam, LPARA
 void WatchForUserClicks(HWND option)
 {
     SetWindowSubclass(option, &OptionProcedure, 0, 0);
-}
-
-bool ClickTheNextOption(const std::vector<HWND>& group, WPARAM key)
-{
-    const int step = key == VK_DOWN || key == VK_RIGHT ? 1
-                     : key == VK_UP || key == VK_LEFT  ? -1
-                                                       : 0;
-    const auto focus = std::find(group.begin(), group.end(), GetFocus());
-    if (step == 0 || focus == group.end()) {
-        return false;
-    }
-    const auto count = static_cast<std::ptrdiff_t>(group.size());
-    HWND next = group.at(static_cast<std::size_t>((focus - group.begin() + step + count) % count));
-    SetFocus(next);
-    SendMessageW(next, BM_CLICK, 0, 0);
-    return true;
 }
 
 bool IsClickedByUser(HWND option)

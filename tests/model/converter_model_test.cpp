@@ -7,6 +7,7 @@
 #include "capturing_report.h"
 #include "model/converter_model.h"
 #include "model/event_dispatch.h"
+#include "model/form1_layout.h"
 #include "model/window_texts.h"
 #include "test_support.h"
 
@@ -49,6 +50,17 @@ TEST(FormLoad, SetsTheDefaults)
     EXPECT_EQ(model.Label1Caption(), kReferenceExplanation);
     EXPECT_FALSE(model.Label1FontSize().has_value());
     EXPECT_EQ(model.WindowHeight(), 4590);
+    EXPECT_EQ(model.FirstFocus(), Control::Option1);  // Text1 comes first, but disabled
+}
+
+// Twips to pixels, 1440 to the inch, to the nearest pixel with halves up.
+TEST(Twips, BecomePixelsAtTheScreensDpi)
+{
+    EXPECT_EQ(TwipsToPixels(5295), 353);
+    EXPECT_EQ(TwipsToPixels(3775, 96), 252);
+    EXPECT_EQ(TwipsToPixels(4185, 144), 419);
+    EXPECT_EQ(TwipsToPixels(-7), 0);
+    EXPECT_EQ(TwipsToPixels(-8), -1);
 }
 
 // The reference voltage is written with the user's separator, so that a
@@ -81,6 +93,9 @@ struct OptionCase {
     std::vector<bool> options;
     std::vector<bool> enabled;
     Control focus;
+    Control option;
+    Control down;  // the option an arrow Down or Right steps to, wrapping
+    Control up;    // Up or Left
 };
 
 class OptionClick : public ::testing::TestWithParam<OptionCase> {};
@@ -97,21 +112,20 @@ TEST_P(OptionClick, EnablesItsFieldAndFocusesIt)
     EXPECT_EQ(Enabled(model), GetParam().enabled);
     EXPECT_EQ(model.Focus(), GetParam().focus);
     EXPECT_EQ(Texts(model), (std::vector<std::string>{"5", "0", "0,775"}));
+    EXPECT_EQ(model.FirstFocus(), GetParam().focus == Control::Text1 ? Control::Text1
+                                                                     : Control::Option1);
+    EXPECT_EQ(NextOption(GetParam().option, 1), GetParam().down);
+    EXPECT_EQ(NextOption(GetParam().option, -1), GetParam().up);
+    EXPECT_EQ(NextOption(GetParam().focus, 1), Control::None);
 }
 
-INSTANTIATE_TEST_SUITE_P(Handlers, OptionClick,
-                         ::testing::Values(OptionCase{&ConverterModel::Option1_Click,
-                                                      {true, false, false},
-                                                      {true, false, false},
-                                                      Control::Text1},
-                                           OptionCase{&ConverterModel::Option2_Click,
-                                                      {false, true, false},
-                                                      {false, false, true},
-                                                      Control::Text3},
-                                           OptionCase{&ConverterModel::Option3_Click,
-                                                      {false, false, true},
-                                                      {false, true, false},
-                                                      Control::Text2}));
+using enum Control;
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Handlers, OptionClick, ::testing::Values(
+    OptionCase{&ConverterModel::Option1_Click, {true, false, false}, {true, false, false}, Text1, Option1, Option2, Option3},
+    OptionCase{&ConverterModel::Option2_Click, {false, true, false}, {false, false, true}, Text3, Option2, Option3, Option1},
+    OptionCase{&ConverterModel::Option3_Click, {false, false, true}, {false, true, false}, Text2, Option3, Option1, Option2}));
+// clang-format on
 
 TEST(Compute, WithNoOptionShowsThePromptAndChangesNoField)
 {
@@ -145,7 +159,9 @@ TEST(Clear, EmptiesTheFieldsShortensTheWindowAndShowsTheContactLine)
         model.Command2_Click();
         EXPECT_EQ(Texts(model), (std::vector<std::string>{"", "", ""}));
         EXPECT_EQ(model.WindowHeight(), 4180);
-        EXPECT_EQ(model.WindowHeightWrites(), clears);
+        EXPECT_EQ(model.ClientHeight(), 4180 - 405);  // the designed frame's share
+        EXPECT_TRUE(model.HeightWritePending());
+        model.HeightApplied();
         EXPECT_EQ(model.Label1FontSize(), 8);
         EXPECT_TRUE(model.Label1Caption().starts_with("  Предложения и пожелания по адресу: "));
         EXPECT_EQ(Options(model), (std::vector<bool>{false, false, true}));
@@ -183,9 +199,10 @@ TEST(EventDispatch, ShowsWhatTheHandlerWroteThenReportsOnceAndTheWindowGoesOn)
     testing::CapturingReport report;
     std::vector<std::string> shown;
     report.look = [&] { return shown; };
+    Control focus = Control::Text1;
     auto compute = [&] {
         DispatchEvent(
-            model, &ConverterModel::Command1_Click, [&] { shown = Texts(model); }, report);
+            model, &ConverterModel::Command1_Click, focus, [&] { shown = Texts(model); }, report);
     };
     model.Option1_Click();
     model.SetFieldText(Control::Text1, "310");
@@ -196,7 +213,7 @@ TEST(EventDispatch, ShowsWhatTheHandlerWroteThenReportsOnceAndTheWindowGoesOn)
 
     model.Option2_Click();
     model.SetFieldText(Control::Text3, "0");
-    model.SetFocus(Control::Command1);
+    focus = Control::Command1;
     compute();
     EXPECT_EQ(model.Focus(), Control::Text3);  // back in the entered field
     EXPECT_EQ(report.numbers, (std::vector<int>{6, 5}));

@@ -18,7 +18,6 @@
 #include "capturing_report.h"
 #include "core/conversion_error.h"
 #include "gdi_reads.h"
-#include "win32/clipboard.h"
 #include "win32/form1.h"
 #include "win32/message_box_error_report.h"
 #include "win32/utf16.h"
@@ -195,7 +194,7 @@ TEST_F(Form1Win32Test, CopiesTheLineWhileAnotherProgramHoldsTheClipboardBriefly)
     EXPECT_TRUE(PressWith(VK_CONTROL, WM_KEYDOWN, 'C'));
     holder.join();
     CloseHandle(held);
-    EXPECT_EQ(Narrow(ClipboardText(form_->Handle())), "0 дБ = 0 Нп = 0,775 В");
+    EXPECT_EQ(testing::ClipboardText(), "0 дБ = 0 Нп = 0,775 В");
 }
 
 // What Windows may send while an option takes the focus: a click

@@ -23,6 +23,21 @@ inline int ScreenDpi()
     return dpi;
 }
 
+// The clipboard's Unicode text, or "" when it holds none.
+inline std::string ClipboardText()
+{
+    std::wstring text;
+    if (OpenClipboard(nullptr) != FALSE) {
+        HANDLE data = GetClipboardData(CF_UNICODETEXT);
+        if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
+            text = chars;
+            GlobalUnlock(data);
+        }
+        CloseClipboard();
+    }
+    return win32::Narrow(text);
+}
+
 inline std::uint32_t Rgb(COLORREF colour)
 {
     return (std::uint32_t{GetRValue(colour)} << 16) | (std::uint32_t{GetGValue(colour)} << 8) |

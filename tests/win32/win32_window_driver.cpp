@@ -175,9 +175,6 @@ public:
 
     [[nodiscard]] Seen See(Control control) override
     {
-        if (control == Shape1) {
-            return {};  // an outline the window paints, no control
-        }
         return SeeHandle(Handle(control));
     }
 
@@ -207,7 +204,7 @@ public:
 
     [[nodiscard]] std::string Clipboard() const override
     {
-        return win32::Narrow(win32::ClipboardText(form_->Handle()));
+        return ClipboardText();
     }
 
     [[nodiscard]] std::uint32_t HighlightColour() const override
@@ -297,14 +294,16 @@ private:
             MapWindowPoints(field, form_->Handle(), &hit.pt, 1);
         }
         hit.ti.cbSize = sizeof hit.ti;
-        if (SendMessageW(form_->TipsHandle(), TTM_HITTESTW, 0, reinterpret_cast<LPARAM>(&hit)) ==
-            FALSE) {
+        HWND tips = nullptr;  // the window's own tooltips
+        do {
+            tips = FindWindowExW(nullptr, tips, TOOLTIPS_CLASSW, nullptr);
+        } while (tips != nullptr && GetWindow(tips, GW_OWNER) != form_->Handle());
+        if (SendMessageW(tips, TTM_HITTESTW, 0, reinterpret_cast<LPARAM>(&hit)) == FALSE) {
             return {};
         }
         std::array<wchar_t, 1024> text{};
         hit.ti.lpszText = text.data();
-        SendMessageW(form_->TipsHandle(), TTM_GETTEXTW, text.size(),
-                     reinterpret_cast<LPARAM>(&hit.ti));
+        SendMessageW(tips, TTM_GETTEXTW, text.size(), reinterpret_cast<LPARAM>(&hit.ti));
         return win32::Narrow(text.data());
     }
 

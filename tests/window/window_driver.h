@@ -54,7 +54,7 @@ struct Seen {
     bool checked = false;
     int fontPoints = 0;
     int lineHeight = 0;                // one line of its font, in pixels
-    std::optional<PixelRect> place{};  // none for an outline the window paints
+    std::optional<PixelRect> place{};  // none for the window itself
     // Fields only: the selection (first, one past the last character), the
     // first character shown at the left edge, and the most text it takes.
     std::pair<int, int> selection{};
