@@ -42,9 +42,8 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The fields' font stand-in with the designed widths, and Qt's own words
-# (the fields' menu) in Russian.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, qt6-translations-l10n")
+# The fields' font stand-in with the designed widths.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
 # Most desktops start programs on Wayland; Qt needs its plugin for that.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 include(CPack)

@@ -59,8 +59,8 @@ inline constexpr std::string_view kVoltageAboveZeroAdvice =
     "Напряжение должно быть больше нуля. Введите положительное число вольт; "
     "число, слишком малое, чтобы отличить его от нуля (например 1E-400), читается как 0.";
 
-// A field's menu where the window draws it itself (the Windows window), in
-// the words and order of Qt's Russian one; "&" marks the mnemonic.
+// A field's menu, in the words and order of Qt's Russian one; "&" marks the
+// mnemonic.
 inline constexpr std::string_view kMenuUndo = "&Отменить действие";
 inline constexpr std::string_view kMenuRedo = "&Повторить действие";
 inline constexpr std::string_view kMenuCut = "&Вырезать";

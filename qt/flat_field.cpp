@@ -8,10 +8,13 @@
 #include <QMenu>
 #include <QPainter>
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <utility>
 
+#include "model/field_menu.h"
 #include "model/field_tip.h"
+#include "qt/to_qstring.h"
 
 namespace level::qt {
 namespace {
@@ -53,29 +56,12 @@ QColor ReadableGrey(const QColor& grey, const QColor& text, const QColor& backgr
     return text;
 }
 
-// The standard menu's «Копировать», in Qt's own words.
-QString CopyText()
-{
-    return QCoreApplication::translate("QLineEdit", "&Copy");
-}
-
-QAction* CopyAction(const QMenu& menu)
-{
-    for (QAction* action : menu.actions()) {
-        if (action->text().section(QLatin1Char('\t'), 0, 0) == CopyText()) {
-            return action;
-        }
-    }
-    return nullptr;
-}
-
 // Room between the border and the text, each side.
 constexpr int kTextMargin = 2;
 
 }  // namespace
 
-FlatField::FlatField(QString decimalSeparator, QWidget* parent)
-    : QLineEdit(parent), decimalSeparator_(std::move(decimalSeparator))
+FlatField::FlatField(QWidget* parent) : QLineEdit(parent)
 {
     setFrame(false);
     setTextMargins(kTextMargin, 0, kTextMargin, 0);
@@ -106,37 +92,45 @@ void FlatField::paintEvent(QPaintEvent* event)
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
-void FlatField::keyPressEvent(QKeyEvent* event)
-{
-    if (event->modifiers().testFlag(Qt::KeypadModifier) &&
-        (event->key() == Qt::Key_Period || event->key() == Qt::Key_Comma)) {
-        insert(decimalSeparator_);
-        return;
-    }
-    if (event->matches(QKeySequence::Copy) && !hasSelectedText()) {
-        event->ignore();  // the window copies all three fields
-        return;
-    }
-    QLineEdit::keyPressEvent(event);
-}
-
 QMenu* FlatField::CreateMenu()
 {
-    QMenu* menu = isEnabled() ? createStandardContextMenu() : new QMenu(this);
-    QAction* copy = isEnabled() ? CopyAction(*menu) : menu->addAction(CopyText());
-    // A greyed field, or one with nothing selected, copies its whole text.
-    if (copy != nullptr && (!isEnabled() || !hasSelectedText())) {
-        copy->setEnabled(!text().isEmpty());
-        disconnect(copy, &QAction::triggered, nullptr, nullptr);
-        connect(copy, &QAction::triggered, this, &FlatField::CopyWholeText);
+    // What each command does, in their order, and the standard shortcut
+    // shown beside it.
+    static constexpr std::array<void (*)(QLineEdit&), 7> kCommands = {
+        [](QLineEdit& field) { field.undo(); },     [](QLineEdit& field) { field.redo(); },
+        [](QLineEdit& field) { field.cut(); },      [](QLineEdit& field) { field.copy(); },
+        [](QLineEdit& field) { field.paste(); },    [](QLineEdit& field) { field.del(); },
+        [](QLineEdit& field) { field.selectAll(); }};
+    static constexpr std::array kShortcuts = {
+        QKeySequence::Undo,  QKeySequence::Redo,       QKeySequence::Cut,       QKeySequence::Copy,
+        QKeySequence::Paste, QKeySequence::UnknownKey, QKeySequence::SelectAll, QKeySequence::Copy};
+    auto* menu = new QMenu(this);
+    const FieldState state{.enabled = isEnabled(),
+                           .hasText = !text().isEmpty(),
+                           .hasSelection = hasSelectedText(),
+                           .allSelected = selectedText() == text(),
+                           .canUndo = isUndoAvailable(),
+                           .canRedo = isRedoAvailable(),
+                           .canPaste = !QApplication::clipboard()->text().isEmpty()};
+    for (const FieldMenuItem& item : FieldMenu(state)) {
+        if (!item.command) {
+            menu->addSeparator();
+            continue;
+        }
+        const auto index = static_cast<std::size_t>(*item.command);
+        QAction* action = menu->addAction(ToQString(item.text));
+        action->setEnabled(item.available);
+        action->setShortcut(kShortcuts.at(index));
+        connect(action, &QAction::triggered, this, [this, index] {
+            if (index < kCommands.size()) {
+                kCommands.at(index)(*this);
+            } else {
+                QApplication::clipboard()->setText(text());
+            }
+        });
     }
     menu->setAttribute(Qt::WA_DeleteOnClose);
     return menu;
-}
-
-void FlatField::CopyWholeText() const
-{
-    QApplication::clipboard()->setText(text());
 }
 
 void FlatField::contextMenuEvent(QContextMenuEvent* event)

@@ -11,13 +11,12 @@ namespace level::qt {
 // a plain one-pixel border in the window-text colour, in the highlight
 // colour while the field has the focus, with its text kept clear of it.
 // Greyed, it shows on the window's own colour in a grey that still reads
-// at 4.5:1. Hovering shows its whole text; the keypad's decimal key types
-// the user's decimal separator.
+// at 4.5:1. Hovering shows its whole text.
 class FlatField final : public QLineEdit {
     Q_OBJECT
 
 public:
-    FlatField(QString decimalSeparator, QWidget* parent);
+    explicit FlatField(QWidget* parent);
 
     // The field's menu: the editing commands while it is enabled, only
     // «Копировать» while it is greyed. Either way, «Копировать» with
@@ -26,16 +25,12 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
     void ReadablyGreyed();
-    void CopyWholeText() const;
-
-    QString decimalSeparator_;
 };
 
 }  // namespace level::qt

@@ -98,6 +98,7 @@ Form1::Form1(RegionalSettings settings, ErrorReport& report, QWidget* parent)
             }
         }
     }
+    installEventFilter(this);
     model_.Form_Load();
     ShowModel();
 }
@@ -110,16 +111,14 @@ QWidget* Form1::Create(const ControlRow& row)
     QWidget* widget = nullptr;
     switch (row.kind) {
         case ControlKind::Field:
-            widget = new FlatField(ToQString(model_.Settings().decimalSeparator), this);
+            widget = new FlatField(this);
             break;
         case ControlKind::Option:
             widget = new QRadioButton(caption, this);
             options_->addButton(static_cast<QRadioButton*>(widget));
             break;
         case ControlKind::PushButton:
-            // Neither button is a default or cancel button; a focused one
-            // takes Enter as a press, as in a Windows dialog (see
-            // eventFilter).
+            // Neither button is a default or cancel button.
             widget = new QPushButton(caption, this);
             static_cast<QPushButton*>(widget)->setAutoDefault(false);
             break;
@@ -166,6 +165,8 @@ void Form1::Connect(const ControlRow& row)
     if (row.onClick != nullptr) {
         connect(static_cast<QAbstractButton*>(widget), &QAbstractButton::clicked, this,
                 [this, handler = row.onClick] { Run(handler); });
+    }
+    if (TakesFocus(row.kind)) {
         widget->installEventFilter(this);
     }
 }
@@ -255,46 +256,76 @@ void Form1::changeEvent(QEvent* event)
     }
 }
 
-// Enter presses a focused push button. An arrow key on an option clicks
-// the option it steps to, and that option's handler puts the focus in its
-// field.
+// The keys the window answers itself, as the model answers them, before
+// the focused control or, with none focused, the window itself.
 bool Form1::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() != QEvent::KeyPress) {
         return QWidget::eventFilter(watched, event);
     }
-    const int key = static_cast<QKeyEvent*>(event)->key();
-    auto* button = static_cast<QAbstractButton*>(watched);
-    if (qobject_cast<QPushButton*>(watched) != nullptr &&
-        (key == Qt::Key_Return || key == Qt::Key_Enter)) {
-        button->click();
-        return true;
-    }
-    const int step = key == Qt::Key_Down || key == Qt::Key_Right ? 1
-                     : key == Qt::Key_Up || key == Qt::Key_Left  ? -1
-                                                                 : 0;
-    if (const Control next = NextOption(ControlOf(button), step); step != 0 && next != Control::None) {
-        Widget(next)->setFocus(Qt::TabFocusReason);
-        static_cast<QAbstractButton*>(Widget(next))->click();
-        return true;
-    }
-    return QWidget::eventFilter(watched, event);
+    const auto* widget = static_cast<QWidget*>(watched);
+    const auto* field = qobject_cast<const FlatField*>(widget);
+    return Carry(AnswerKey(WindowKeyOf(*static_cast<QKeyEvent*>(event)), ControlOf(widget),
+                           field != nullptr && field->hasSelectedText()));
 }
 
-// Ctrl+C that no field takes for its selection copies the three fields as
-// one line while they are one result; otherwise the window beeps, as for
-// any command that cannot be done, and the clipboard keeps what it had.
-void Form1::keyPressEvent(QKeyEvent* event)
+// The keys the window answers itself, by their names in the model: a key
+// pressed with these modifiers held at least.
+WindowKey Form1::WindowKeyOf(const QKeyEvent& key)
 {
-    if (event->matches(QKeySequence::Copy)) {
-        if (const auto line = ResultLine(model_)) {
-            QApplication::clipboard()->setText(QString::fromStdString(*line));
-        } else {
-            QApplication::beep();
-        }
-        return;
+    struct NativeKey {
+        int key;
+        Qt::KeyboardModifiers held;
+        WindowKey name;
+    };
+    // clang-format off
+    static const NativeKey kKeys[] = {
+        {Qt::Key_Period, Qt::KeypadModifier, WindowKey::KeypadDecimal}, {Qt::Key_Comma, Qt::KeypadModifier, WindowKey::KeypadDecimal},
+        {Qt::Key_Menu, {}, WindowKey::MenuKey},   {Qt::Key_F10, Qt::ShiftModifier, WindowKey::MenuKey},
+        {Qt::Key_Return, {}, WindowKey::Enter},   {Qt::Key_Enter, {}, WindowKey::Enter},
+        {Qt::Key_Down, {}, WindowKey::Down},      {Qt::Key_Right, {}, WindowKey::Right},
+        {Qt::Key_Up, {}, WindowKey::Up},          {Qt::Key_Left, {}, WindowKey::Left}};
+    // clang-format on
+    if (key.matches(QKeySequence::Copy) || key.matches(QKeySequence::SelectAll)) {
+        return key.matches(QKeySequence::Copy) ? WindowKey::CtrlC : WindowKey::CtrlA;
     }
-    QWidget::keyPressEvent(event);
+    for (const NativeKey& native : kKeys) {
+        if (key.key() == native.key && (key.modifiers() & native.held) == native.held) {
+            return native.name;
+        }
+    }
+    return WindowKey::Other;
+}
+
+// Does what the model answers to a key; false where the key goes on.
+bool Form1::Carry(const KeyAnswer& answer)
+{
+    QWidget* target = Widget(answer.target);
+    switch (answer.action) {
+        case KeyAction::None:
+            return false;
+        case KeyAction::TypeDecimalSeparator:
+            Field(answer.target)->insert(ToQString(model_.Settings().decimalSeparator));
+            return true;
+        case KeyAction::CopyResultLine:
+            if (const auto line = ResultLine(model_)) {
+                QApplication::clipboard()->setText(QString::fromStdString(*line));
+            } else {
+                QApplication::beep();  // as for any command that cannot be done
+            }
+            return true;
+        case KeyAction::SelectAll:
+            Field(answer.target)->selectAll();
+            return true;
+        case KeyAction::OpenFieldMenu:
+            Field(answer.target)->CreateMenu()->popup(target->mapToGlobal(QPoint(0, 0)));
+            return true;
+        case KeyAction::Click:
+            target->setFocus(Qt::TabFocusReason);
+            static_cast<QAbstractButton*>(target)->click();
+            return true;
+    }
+    return false;
 }
 
 // A greyed field takes no mouse input, so its right click comes here.

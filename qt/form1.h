@@ -6,6 +6,7 @@
 #include "core/regional_settings.h"
 #include "model/converter_model.h"
 #include "model/form1_layout.h"
+#include "model/window_keys.h"
 
 class QButtonGroup;
 
@@ -37,13 +38,14 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     [[nodiscard]] QWidget* Create(const ControlRow& row);
     void Connect(const ControlRow& row);
+    static WindowKey WindowKeyOf(const QKeyEvent& key);
+    bool Carry(const KeyAnswer& answer);
     void Run(void (ConverterModel::*handler)());
     void ShowModel();
     void ShowLabel1();

@@ -6,7 +6,6 @@
 #include "model/system_regional_settings.h"
 #include "qt/form1.h"
 #include "qt/message_box_error_report.h"
-#include "qt/russian_qt_texts.h"
 
 namespace {
 
@@ -41,7 +40,6 @@ int main(int /*argc*/, char* argv[])
     qInstallMessageHandler(qtHandler);
     QApplication::setApplicationName(QStringLiteral("level-converter"));
     QApplication::setApplicationVersion(QStringLiteral(LEVEL_CONVERTER_VERSION));
-    level::qt::InstallRussianQtTexts(application);
 
     level::qt::MessageBoxErrorReport report;
     level::qt::Form1 form(level::ReadSystemRegionalSettings(), report);

@@ -9,10 +9,10 @@
 
 #include "model/event_dispatch.h"
 #include "model/result_line.h"
+#include "model/twips.h"
 #include "win32/clipboard.h"
 #include "win32/field_menu.h"
 #include "win32/flat_field.h"
-#include "model/twips.h"
 #include "win32/option_clicks.h"
 #include "win32/utf16.h"
 #include "win32/window_font.h"
@@ -122,75 +122,69 @@ void Form1::Show(int showCommand)
 
 bool Form1::PreTranslate(MSG& message)
 {
-    if (message.message == WM_KEYDOWN && message.wParam == VK_DECIMAL && TypeDecimalSeparator()) {
-        return true;
-    }
-    if (message.message == WM_KEYDOWN && ClickTheNextOption(message.wParam)) {
-        return true;
-    }
-    const bool control = message.message == WM_KEYDOWN && GetKeyState(VK_CONTROL) < 0;
-    if (control && message.wParam == 'C' && CopyResultLine()) {
-        return true;
-    }
-    // The menu key and Shift+F10 open a focused field's menu at the field.
-    const bool menuKey =
-        (message.message == WM_KEYDOWN && message.wParam == VK_APPS) ||
-        (message.message == WM_SYSKEYDOWN && message.wParam == VK_F10 && GetKeyState(VK_SHIFT) < 0);
-    if (menuKey && IsField(ControlOf(GetFocus()))) {
-        SendMessageW(GetFocus(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(GetFocus()),
-                     MAKELPARAM(-1, -1));
-        return true;
-    }
-    if (control && message.wParam == 'A' && IsField(ControlOf(GetFocus()))) {
-        // The edit control itself selects nothing on Ctrl+A.
-        SendMessageW(GetFocus(), EM_SETSEL, 0, -1);
-        return true;
-    }
-    return IsDialogMessageW(window_, &message) != FALSE;
+    HWND focus = GetFocus();
+    const KeyAnswer answer = AnswerKey(WindowKeyOf(message), ControlOf(focus), HasSelection(focus));
+    return Carry(answer) || IsDialogMessageW(window_, &message) != FALSE;
 }
 
-// The keypad's decimal key types the user's decimal separator into a
-// field, whatever the keyboard layout puts on it.
-bool Form1::TypeDecimalSeparator()
+// The keys the window answers itself, by their names in the model: a key
+// pressed with another held (none for 0).
+WindowKey Form1::WindowKeyOf(const MSG& message)
 {
-    if (!IsField(ControlOf(GetFocus()))) {
-        return false;
+    struct NativeKey {
+        UINT message;
+        WPARAM key;
+        int held;
+        WindowKey name;
+    };
+    // clang-format off
+    static constexpr NativeKey kKeys[] = {
+        {WM_KEYDOWN, VK_DECIMAL, 0, WindowKey::KeypadDecimal}, {WM_KEYDOWN, 'C', VK_CONTROL, WindowKey::CtrlC},
+        {WM_KEYDOWN, 'A', VK_CONTROL, WindowKey::CtrlA},       {WM_KEYDOWN, VK_APPS, 0, WindowKey::MenuKey},
+        {WM_SYSKEYDOWN, VK_F10, VK_SHIFT, WindowKey::MenuKey}, {WM_KEYDOWN, VK_RETURN, 0, WindowKey::Enter},
+        {WM_KEYDOWN, VK_DOWN, 0, WindowKey::Down},             {WM_KEYDOWN, VK_RIGHT, 0, WindowKey::Right},
+        {WM_KEYDOWN, VK_UP, 0, WindowKey::Up},                 {WM_KEYDOWN, VK_LEFT, 0, WindowKey::Left}};
+    // clang-format on
+    for (const NativeKey& key : kKeys) {
+        if (message.message == key.message && message.wParam == key.key &&
+            (key.held == 0 || GetKeyState(key.held) < 0)) {
+            return key.name;
+        }
     }
-    const std::wstring separator = Widen(model_.Settings().decimalSeparator);
-    SendMessageW(GetFocus(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(separator.c_str()));
-    return true;
+    return WindowKey::Other;
 }
 
-// Ctrl+C that no field takes for its selection copies the three fields as
-// one line while they are one result; otherwise the window beeps, as for
-// any command that cannot be done, and the clipboard keeps what it had.
-bool Form1::CopyResultLine()
+// Does what the model answers to a key; false where the key goes on.
+bool Form1::Carry(const KeyAnswer& answer)
 {
-    if (IsField(ControlOf(GetFocus())) && HasSelection(GetFocus())) {
-        return false;  // the field copies its selection
+    HWND target = ControlHandle(answer.target);
+    switch (answer.action) {
+        case KeyAction::None:
+            return false;
+        case KeyAction::TypeDecimalSeparator:
+            SendMessageW(
+                target, EM_REPLACESEL, TRUE,
+                reinterpret_cast<LPARAM>(Widen(model_.Settings().decimalSeparator).c_str()));
+            return true;
+        case KeyAction::CopyResultLine:
+            if (const auto line = ResultLine(model_);
+                !line || !PutOnClipboard(window_, Widen(*line))) {
+                MessageBeep(MB_OK);  // as for any command that cannot be done
+            }
+            return true;
+        case KeyAction::SelectAll:
+            SendMessageW(target, EM_SETSEL, 0, -1);  // the edit control itself selects nothing
+            return true;
+        case KeyAction::OpenFieldMenu:
+            SendMessageW(target, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(target),
+                         MAKELPARAM(-1, -1));
+            return true;
+        case KeyAction::Click:
+            SetFocus(target);
+            SendMessageW(target, BM_CLICK, 0, 0);
+            return true;
     }
-    const auto line = ResultLine(model_);
-    if (!line || !PutOnClipboard(window_, Widen(*line))) {
-        MessageBeep(MB_OK);
-    }
-    return true;
-}
-
-// An arrow key on an option clicks the option it steps to, whether or not
-// the dialog manager would click it, and that option's handler puts the
-// focus in its field.
-bool Form1::ClickTheNextOption(WPARAM key)
-{
-    const int step = key == VK_DOWN || key == VK_RIGHT ? 1
-                     : key == VK_UP || key == VK_LEFT  ? -1
-                                                       : 0;
-    HWND next = ControlHandle(NextOption(ControlOf(GetFocus()), step));
-    if (step == 0 || next == nullptr) {
-        return false;
-    }
-    SetFocus(next);
-    SendMessageW(next, BM_CLICK, 0, 0);
-    return true;
+    return false;
 }
 
 HWND Form1::ControlHandle(Control control) const
@@ -285,13 +279,11 @@ void Form1::CreateControls(HINSTANCE instance)
 
 void Form1::OnCommand(int id, int code)
 {
-    if (id == IDOK) {
-        PressFocusedButton();
-        return;
-    }
+    // Enter arrives as IDOK where the window has not taken it, Escape as
+    // IDCANCEL: neither button is a default or cancel button.
     const std::size_t index = static_cast<std::size_t>(id - kFirstControlId);
     if (id < kFirstControlId || index >= kForm1Controls.size()) {
-        return;  // Escape arrives as IDCANCEL: nothing to press
+        return;
     }
     const ControlRow& row = kForm1Controls.at(index);
     HWND control = controls_.at(index);
@@ -349,18 +341,6 @@ void Form1::OnDpiChanged(int dpi, const RECT& suggested)
     SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
     SetClientHeight(window_, clientHeight);
-}
-
-// Enter arrives as IDOK. Neither button is a default button, so Enter in a
-// field presses nothing; a focused push button takes it as a press, as a
-// focused button in a Windows dialog does.
-void Form1::PressFocusedButton()
-{
-    HWND focus = GetFocus();
-    if (const Control control = ControlOf(focus);
-        control != Control::None && RowOf(control).kind == ControlKind::PushButton) {
-        SendMessageW(focus, BM_CLICK, 0, 0);
-    }
 }
 
 // A greyed field takes no mouse input, so its right click reaches the

@@ -11,6 +11,7 @@
 #include "core/regional_settings.h"
 #include "model/converter_model.h"
 #include "model/form1_layout.h"
+#include "model/window_keys.h"
 #include "win32/field_tips.h"
 #include "win32/window_icons.h"
 
@@ -34,9 +35,8 @@ public:
 
     // Shows the window and gives the first focus by the tab order.
     void Show(int showCommand);
-    // Takes the keys the window answers itself (the keypad's decimal key in
-    // a field, Ctrl+C with nothing selected), then lets the dialog manager
-    // handle Tab, the arrow keys and the mnemonics.
+    // Takes the keys the window answers itself, then lets the dialog
+    // manager handle Tab and the mnemonics.
     bool PreTranslate(MSG& message);
 
     [[nodiscard]] HWND Handle() const { return window_; }
@@ -53,11 +53,9 @@ private:
     void LayOut();
     void OnDpiChanged(int dpi, const RECT& suggested);
     void OnCommand(int id, int code);
-    void PressFocusedButton();
-    bool ClickTheNextOption(WPARAM key);
+    static WindowKey WindowKeyOf(const MSG& message);
+    bool Carry(const KeyAnswer& answer);
     bool OnContextMenu(POINT at);
-    bool TypeDecimalSeparator();
-    bool CopyResultLine();
     void Run(void (ConverterModel::*handler)());
     bool OnActivate(bool active);
     void ShowModel();

@@ -1,4 +1,6 @@
+#include <array>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -8,6 +10,7 @@
 #include "model/converter_model.h"
 #include "model/event_dispatch.h"
 #include "model/form1_layout.h"
+#include "model/window_keys.h"
 #include "model/window_texts.h"
 #include "test_support.h"
 
@@ -56,11 +59,38 @@ TEST(FormLoad, SetsTheDefaults)
 // Twips to pixels, 1440 to the inch, to the nearest pixel with halves up.
 TEST(Twips, BecomePixelsAtTheScreensDpi)
 {
-    EXPECT_EQ(TwipsToPixels(5295), 353);
-    EXPECT_EQ(TwipsToPixels(3775, 96), 252);
-    EXPECT_EQ(TwipsToPixels(4185, 144), 419);
-    EXPECT_EQ(TwipsToPixels(-7), 0);
-    EXPECT_EQ(TwipsToPixels(-8), -1);
+    EXPECT_EQ((std::array{TwipsToPixels(5295), TwipsToPixels(3775, 96), TwipsToPixels(4185, 144),
+                          TwipsToPixels(-7), TwipsToPixels(-8)}),
+              (std::array{353, 252, 419, 0, -1}));
+}
+
+// The keys the window answers itself, by the focused control; a field's
+// selection is the field's own to copy.
+TEST(WindowKeys, AreAnsweredByTheFocusedControl)
+{
+    using enum WindowKey;
+    using enum KeyAction;
+    // clang-format off
+    const std::tuple<WindowKey, Control, bool, KeyAction, Control> answers[] = {
+        {KeypadDecimal, Control::Text2, false, TypeDecimalSeparator, Control::Text2},
+        {KeypadDecimal, Control::Command1, false, None, Control::None},
+        {CtrlC, Control::Text1, true, None, Control::None},
+        {CtrlC, Control::Text1, false, CopyResultLine, Control::None},
+        {CtrlC, Control::Option2, false, CopyResultLine, Control::None},
+        {CtrlA, Control::Text3, false, SelectAll, Control::Text3},
+        {MenuKey, Control::Text1, false, OpenFieldMenu, Control::Text1},
+        {MenuKey, Control::Command2, false, None, Control::None},
+        {Enter, Control::Command2, false, Click, Control::Command2},
+        {Enter, Control::Text1, false, None, Control::None},
+        {Left, Control::Option1, false, Click, Control::Option3},
+        {Down, Control::Command1, false, None, Control::None},
+    };
+    // clang-format on
+    for (const auto& [key, focus, selection, action, target] : answers) {
+        const KeyAnswer answer = AnswerKey(key, focus, selection);
+        EXPECT_EQ(std::pair(answer.action, answer.target), std::pair(action, target))
+            << static_cast<int>(key) << " on " << static_cast<int>(focus);
+    }
 }
 
 // The reference voltage is written with the user's separator, so that a
@@ -112,8 +142,8 @@ TEST_P(OptionClick, EnablesItsFieldAndFocusesIt)
     EXPECT_EQ(Enabled(model), GetParam().enabled);
     EXPECT_EQ(model.Focus(), GetParam().focus);
     EXPECT_EQ(Texts(model), (std::vector<std::string>{"5", "0", "0,775"}));
-    EXPECT_EQ(model.FirstFocus(), GetParam().focus == Control::Text1 ? Control::Text1
-                                                                     : Control::Option1);
+    EXPECT_EQ(model.FirstFocus(),
+              GetParam().focus == Control::Text1 ? Control::Text1 : Control::Option1);
     EXPECT_EQ(NextOption(GetParam().option, 1), GetParam().down);
     EXPECT_EQ(NextOption(GetParam().option, -1), GetParam().up);
     EXPECT_EQ(NextOption(GetParam().focus, 1), Control::None);

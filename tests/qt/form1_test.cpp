@@ -20,7 +20,6 @@
 #include "capturing_report.h"
 #include "qt/form1.h"
 #include "qt/message_box_error_report.h"
-#include "qt/russian_qt_texts.h"
 #include "qt/to_qstring.h"
 #include "window/field_colours.h"
 
@@ -155,7 +154,6 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication application(argc, argv);
-    level::qt::InstallRussianQtTexts(application);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

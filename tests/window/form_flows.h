@@ -17,6 +17,8 @@ struct Step {
 
 // A user flow through the window, the same on every toolkit: its steps,
 // then the three fields and the error numbers reported, in a comma locale.
+// Each handler's rules are the model's, tested there; these are flows that
+// no single test of the window walks through.
 struct FormFlow {
     const char* name;
     std::vector<Step> steps;
@@ -37,24 +39,12 @@ inline const std::vector<FormFlow>& FormFlows()
 {
     using enum Control;
     static const std::vector<FormFlow> flows = {
-        {"Decibels", {{Option1}, {Text1, "10"}, {Command1}}, {"10", "1,1513", "2,4508"}, {}},
         {"Nepers", {{Option3}, {Text2, "1"}, {Command1}}, {"8,686", "1", "2,1067"}, {}},
         {"VoltsAtOnce", {{Option2}, {Command1}}, {"0", "0", "0,775"}, {}},
-        {"NoOption", {{Command1}}, {"0", "0", "0,775"}, {}},
-        {"ZeroVolts", {{Option2}, {Text3, "0"}, {Command1}}, {"0", "0", "0"}, {5}},
-        {"DecibelOverflow",
-         {{Option1}, {Text1, "310"}, {Command1}},
-         {"310", "35,6896", "0,775"},
-         {6}},
-        {"Letters", {{Option1}, {Text1, "abc"}, {Command1}}, {"abc", "0", "0,775"}, {13}},
         {"ClearThenCompute", {{Option1}, {Command2}, {Command1}}, {"", "", ""}, {13}},
         {"SwitchKeepsTexts",
          {{Option1}, {Text1, "5"}, {Option3}, {Text2, "-1"}, {Command1}},
          {"-8,686", "-1", "0,2851"},
-         {}},
-        {"LongResult",
-         {{Option1}, {Text1, "300"}, {Command1}},
-         {"300", "34,5383", "775000000000000"},
          {}},
         {"GoesOnAfterAnError",
          {{Option2}, {Text3, "-1"}, {Command1}, {Text3, "7,75"}, {Command1}},

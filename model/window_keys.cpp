@@ -1,0 +1,39 @@
+#include "model/window_keys.h"
+
+#include "model/form1_layout.h"
+
+namespace level {
+
+KeyAnswer AnswerKey(WindowKey key, Control focus, bool fieldSelection)
+{
+    const bool field = IsField(focus);
+    const bool button = focus != Control::None && RowOf(focus).kind == ControlKind::PushButton;
+    const int step = key == WindowKey::Down || key == WindowKey::Right ? 1
+                     : key == WindowKey::Up || key == WindowKey::Left  ? -1
+                                                                       : 0;
+    switch (key) {
+        case WindowKey::KeypadDecimal:
+            return field ? KeyAnswer{KeyAction::TypeDecimalSeparator, focus} : KeyAnswer{};
+        case WindowKey::CtrlC:
+            return field && fieldSelection ? KeyAnswer{} : KeyAnswer{KeyAction::CopyResultLine};
+        case WindowKey::CtrlA:
+            return field ? KeyAnswer{KeyAction::SelectAll, focus} : KeyAnswer{};
+        case WindowKey::MenuKey:
+            return field ? KeyAnswer{KeyAction::OpenFieldMenu, focus} : KeyAnswer{};
+        case WindowKey::Enter:
+            return button ? KeyAnswer{KeyAction::Click, focus} : KeyAnswer{};
+        case WindowKey::Down:
+        case WindowKey::Right:
+        case WindowKey::Up:
+        case WindowKey::Left:
+            if (const Control next = NextOption(focus, step); next != Control::None) {
+                return {KeyAction::Click, next};
+            }
+            return {};
+        case WindowKey::Other:
+            return {};
+    }
+    return {};
+}
+
+}  // namespace level
