@@ -7,53 +7,20 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
-#include <algorithm>
 #include <array>
-#include <cmath>
 #include <utility>
 
 #include "model/field_menu.h"
 #include "model/field_tip.h"
+#include "model/readable_grey.h"
 #include "qt/to_qstring.h"
 
 namespace level::qt {
 namespace {
 
-// Relative luminance and contrast ratio as the Web Content Accessibility
-// Guidelines define them.
-double Luminance(const QColor& colour)
+Colour ColourOf(const QColor& colour)
 {
-    auto linear = [](double channel) {
-        return channel <= 0.03928 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
-           0.0722 * linear(colour.blueF());
-}
-
-double Contrast(const QColor& one, const QColor& other)
-{
-    const double first = Luminance(one);
-    const double second = Luminance(other);
-    return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
-}
-
-// The colour a tenth of the way at a time from the greyed colour toward the
-// text colour, until it reads at 4.5:1 on the background: as grey as can be
-// while still readable, on a light scheme or a dark one.
-QColor ReadableGrey(const QColor& grey, const QColor& text, const QColor& background)
-{
-    constexpr double kReadable = 4.5;
-    for (int tenths = 0; tenths < 10; ++tenths) {
-        const double share = tenths / 10.0;
-        const QColor mixed = QColor::fromRgbF(
-            static_cast<float>(grey.redF() + (text.redF() - grey.redF()) * share),
-            static_cast<float>(grey.greenF() + (text.greenF() - grey.greenF()) * share),
-            static_cast<float>(grey.blueF() + (text.blueF() - grey.blueF()) * share));
-        if (Contrast(mixed, background) >= kReadable) {
-            return mixed;
-        }
-    }
-    return text;
+    return {colour.redF(), colour.greenF(), colour.blueF()};
 }
 
 // Room between the border and the text, each side.
@@ -75,10 +42,13 @@ void FlatField::ReadablyGreyed()
 {
     QPalette colours = palette();
     const QColor window = colours.color(QPalette::Active, QPalette::Window);
+    const Colour grey =
+        ReadableGrey(ColourOf(colours.color(QPalette::Disabled, QPalette::Text)),
+                     ColourOf(colours.color(QPalette::Active, QPalette::Text)), ColourOf(window));
     colours.setColor(QPalette::Disabled, QPalette::Base, window);
     colours.setColor(QPalette::Disabled, QPalette::Text,
-                     ReadableGrey(colours.color(QPalette::Disabled, QPalette::Text),
-                                  colours.color(QPalette::Active, QPalette::Text), window));
+                     QColor::fromRgbF(static_cast<float>(grey.red), static_cast<float>(grey.green),
+                                      static_cast<float>(grey.blue)));
     setPalette(colours);
 }
 

@@ -4,6 +4,7 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <array>
 #include <string>
 #include <utility>
 
@@ -27,44 +28,25 @@ constexpr int kFirstControlId = 100;
 // the window paints its background under every control first.
 constexpr DWORD kWindowStyle = WS_OVERLAPPEDWINDOW;
 
-// The native control of a kind, and its styles. An option after a control
-// of another kind starts the option group.
+// The native control of each kind of control, in the kinds' order, and its
+// styles; an option after a control of another kind also starts the option
+// group. The fields are flat, with a plain border: their 3-D appearance is
+// off. The window checks the options as the model selects them, and draws
+// the outline (WM_DRAWITEM), which takes no mouse input.
 struct NativeControl {
     const wchar_t* windowClass;
     DWORD style;
 };
-
-NativeControl NativeOf(ControlKind kind, bool startsGroup)
-{
-    constexpr DWORD kChild = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
-    switch (kind) {
-        case ControlKind::Field:
-            // A flat field with a plain border: the fields' 3-D appearance
-            // is off.
-            return {L"EDIT", kChild | WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL};
-        case ControlKind::Option:
-            // The window checks the options as the model selects them.
-            return {L"BUTTON",
-                    kChild | WS_TABSTOP | BS_RADIOBUTTON | (startsGroup ? WS_GROUP : 0U)};
-        case ControlKind::PushButton:
-            return {L"BUTTON", kChild | WS_TABSTOP | BS_PUSHBUTTON};
-        case ControlKind::Frame:
-            return {L"BUTTON", kChild | BS_GROUPBOX};
-        case ControlKind::Label:
-            return {L"STATIC", kChild | SS_LEFT | SS_NOPREFIX};
-        case ControlKind::Outline:
-            // Drawn by the window (WM_DRAWITEM); it takes no mouse input.
-            return {L"STATIC", kChild | SS_OWNERDRAW};
-    }
-    return {};
-}
-
-// The control's rectangle at a DPI.
-RECT PixelsOf(const TwipsRect& place, int dpi)
-{
-    const PixelRect pixels = TwipsToPixels(place, dpi);
-    return {pixels.left, pixels.top, pixels.left + pixels.width, pixels.top + pixels.height};
-}
+constexpr DWORD kChild = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
+constexpr std::array<NativeControl, 6> kNativeControls = {{
+    {L"EDIT", kChild | WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL},
+    {L"BUTTON", kChild | WS_TABSTOP | BS_RADIOBUTTON},
+    {L"BUTTON", kChild | WS_TABSTOP | BS_PUSHBUTTON},
+    {L"STATIC", kChild | SS_LEFT | SS_NOPREFIX},
+    {L"BUTTON", kChild | BS_GROUPBOX},
+    {L"STATIC", kChild | SS_OWNERDRAW},
+}};
+static_assert(static_cast<std::size_t>(ControlKind::Outline) + 1 == kNativeControls.size());
 
 void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure)
 {
@@ -255,10 +237,12 @@ void Form1::CreateControls(HINSTANCE instance)
                             WS_CHILD | WS_VISIBLE | WS_GROUP | SS_NOPREFIX, 0, 0, 0, 0, window_,
                             nullptr, instance, nullptr);
         }
-        const NativeControl native = NativeOf(row.kind, previous != row.kind);
+        const NativeControl native = kNativeControls.at(static_cast<std::size_t>(row.kind));
+        const DWORD group = row.kind == ControlKind::Option && previous != row.kind ? WS_GROUP : 0;
         previous = row.kind;
         controls_.at(i) = CreateWindowExW(
-            0, native.windowClass, Widen(row.caption).c_str(), native.style, 0, 0, 0, 0, window_,
+            0, native.windowClass, Widen(row.caption).c_str(), native.style | group, 0, 0, 0, 0,
+            window_,
             reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + static_cast<int>(i))),
             instance, nullptr);
         if (row.kind == ControlKind::Field) {
@@ -316,9 +300,9 @@ void Form1::LayOut()
     }
     for (std::size_t i = 0; i < kForm1Controls.size(); ++i) {
         const ControlRow& row = kForm1Controls.at(i);
-        const RECT place = PixelsOf(row.place, dpi_);
-        SetWindowPos(controls_.at(i), nullptr, place.left, place.top, place.right - place.left,
-                     place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
+        const PixelRect place = TwipsToPixels(row.place, dpi_);
+        SetWindowPos(controls_.at(i), nullptr, place.left, place.top, place.width, place.height,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
         HFONT font = row.font == ControlFont::Large ? largeFont_ : dialogFont_;
         SendMessageW(controls_.at(i), WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
         if (row.kind == ControlKind::Field) {
