@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "core/conversion_error.h"
+#include "core/correctly_rounded.h"
 
 namespace level {
 namespace {
@@ -38,9 +39,9 @@ double Divide(double dividend, double divisor)
     return CheckResult(dividend / divisor, dividend, divisor);
 }
 
-double Power(double base, double exponent)
+double TenToThe(double exponent)
 {
-    const double result = std::pow(base, exponent);
+    const double result = TenToThePower(exponent);
     if (!std::isfinite(result)) {
         throw ConversionError(ErrorKind::Overflow);
     }
@@ -52,7 +53,7 @@ double NaturalLog(double value)
     if (!(value > 0.0)) {
         throw ConversionError(ErrorKind::InvalidProcedureCall);
     }
-    return std::log(value);
+    return NaturalLogarithm(value);
 }
 
 }  // namespace level

@@ -10,11 +10,12 @@ namespace level {
 [[nodiscard]] double Multiply(double left, double right);
 [[nodiscard]] double Divide(double dividend, double divisor);
 
-// base raised to exponent; Overflow when the result is not finite.
-[[nodiscard]] double Power(double base, double exponent);
+// Ten raised to exponent, correctly rounded; Overflow when the result is
+// not finite.
+[[nodiscard]] double TenToThe(double exponent);
 
-// The natural logarithm; InvalidProcedureCall for an argument that is zero,
-// negative or not a number.
+// The natural logarithm, correctly rounded; InvalidProcedureCall for an
+// argument that is zero, negative or not a number.
 [[nodiscard]] double NaturalLog(double value);
 
 }  // namespace level

@@ -11,7 +11,6 @@ namespace {
 constexpr double kDecibelsPerNeper = 8.686;
 constexpr double kNepersPerDecibel = 0.115;
 constexpr double kDecibelExponentDivisor = 20.0;
-constexpr double kPowerBase = 10.0;
 constexpr double kLogarithmFactor = 8.6858;
 
 void Write(std::string& field, double value, const RegionalSettings& settings)
@@ -22,7 +21,7 @@ void Write(std::string& field, double value, const RegionalSettings& settings)
 double VoltsAtLevel(double decibels)
 {
     const double exponent = Divide(decibels, kDecibelExponentDivisor);
-    return Multiply(Power(kPowerBase, exponent), kReferenceVolts);
+    return Multiply(TenToThe(exponent), kReferenceVolts);
 }
 
 }  // namespace
