@@ -122,10 +122,44 @@ std::optional<std::uint64_t> ScaledMagnitude(const NumberText& number)
     return magnitude;
 }
 
+// The common form read straight: an optional '-', digits, and at most one
+// decimal separator of one character, nothing else, short enough for a
+// buffer; such a text needs no taking apart, and reads the same either way.
+// Nothing for any other text.
+std::optional<double> ReadPlainNumber(std::string_view text, const RegionalSettings& settings)
+{
+    std::array<char, 40> chars{};
+    if (text.empty() || text.size() > chars.size() || settings.decimalSeparator.size() != 1) {
+        return std::nullopt;
+    }
+    bool digit = false;
+    bool separator = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c >= '0' && c <= '9') {
+            digit = true;
+        } else if (c == settings.decimalSeparator.front() && !separator) {
+            separator = true;
+        } else if (!(c == '-' && i == 0)) {
+            return std::nullopt;
+        }
+        chars.at(i) = c == settings.decimalSeparator.front() ? '.' : c;
+    }
+    double value = 0.0;
+    const auto read = fast_float::from_chars(chars.data(), chars.data() + text.size(), value);
+    if (!digit || read.ptr != chars.data() + text.size() || std::isinf(value)) {
+        return std::nullopt;
+    }
+    return value;
+}
+
 }  // namespace
 
 double ParseDouble(std::string_view text, const RegionalSettings& settings)
 {
+    if (const auto plain = ReadPlainNumber(text, settings)) {
+        return *plain;
+    }
     const NumberText number = ScanOrThrow(text, settings);
     const double value = NearestDouble(ToChars(number));
     if (std::isinf(value)) {
