@@ -10,7 +10,7 @@
 // Boost.Multiprecision includes <iostream> for stream operators this
 // program never uses; the standard streams' start-up would add most of a
 // megabyte to the static Windows program. Its guard keeps it out.
-#define _GLIBCXX_IOSTREAM 1
+#define _GLIBCXX_IOSTREAM 1  // NOLINT(bugprone-reserved-identifier)
 #include <boost/multiprecision/cpp_int.hpp>
 
 namespace level {
