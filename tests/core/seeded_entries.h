@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -37,9 +38,7 @@ inline SeededEntry NextEntry(std::mt19937_64& random, int index)
     std::string text(
         digits,
         std::to_chars(digits, digits + sizeof digits, value, format, kind == 2 ? 9 : 4).ptr);
-    for (char& c : text) {
-        c = c == '.' ? ',' : c;
-    }
+    std::replace(text.begin(), text.end(), '.', ',');
     return {kind, text};
 }
 
@@ -59,20 +58,23 @@ inline std::string Outcome(const SeededEntry& entry, const Recipe recipes[3])
     return fields.decibels + "|" + fields.nepers + "|" + fields.volts;
 }
 
-// An FNV-1a digest of the outcomes, one a line.
-inline std::uint64_t Fold(std::uint64_t digest, const std::string& outcome)
-{
-    for (const char c : outcome + "\n") {
-        digest = (digest ^ static_cast<unsigned char>(c)) * 0x100000001b3u;
-    }
-    return digest;
-}
-
 inline constexpr int kSeededEntries = 1'000'000;
 inline constexpr std::uint64_t kEntriesSeed = 20261209;
-inline constexpr std::uint64_t kDigestSeed = 0xcbf29ce484222325u;
 // The digest of the seeded entries' outcomes with correctly rounded powers
 // and logarithms, as the MPFR reference gives it.
 inline constexpr std::uint64_t kCorrectlyRoundedDigest = 0xdd2fde9ee26fe3e4;
+
+// An FNV-1a digest of the seeded entries' outcomes, one a line.
+inline std::uint64_t DigestOfSeededEntries(const Recipe recipes[3])
+{
+    std::mt19937_64 random(kEntriesSeed);
+    std::uint64_t digest = 0xcbf29ce484222325u;
+    for (int index = 0; index < kSeededEntries; ++index) {
+        for (const char c : Outcome(NextEntry(random, index), recipes) + "\n") {
+            digest = (digest ^ static_cast<unsigned char>(c)) * 0x100000001b3u;
+        }
+    }
+    return digest;
+}
 
 }  // namespace level::testing

@@ -26,16 +26,13 @@ inline int ScreenDpi()
 // The clipboard's Unicode text, or "" when it holds none.
 inline std::string ClipboardText()
 {
-    std::wstring text;
-    if (OpenClipboard(nullptr) != FALSE) {
-        HANDLE data = GetClipboardData(CF_UNICODETEXT);
-        if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
-            text = chars;
-            GlobalUnlock(data);
-        }
-        CloseClipboard();
-    }
-    return win32::Narrow(text);
+    OpenClipboard(nullptr);
+    HANDLE data = GetClipboardData(CF_UNICODETEXT);
+    const auto* chars = static_cast<const wchar_t*>(GlobalLock(data));
+    const std::string text = chars != nullptr ? win32::Narrow(chars) : "";
+    GlobalUnlock(data);
+    CloseClipboard();
+    return text;
 }
 
 inline std::uint32_t Rgb(COLORREF colour)
