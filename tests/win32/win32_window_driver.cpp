@@ -173,10 +173,7 @@ public:
         WaitFor([&] { return GetForegroundWindow() == form_->Handle(); }, "the window active");
     }
 
-    [[nodiscard]] Seen See(Control control) override
-    {
-        return SeeHandle(Handle(control));
-    }
+    [[nodiscard]] Seen See(Control control) override { return SeeHandle(Handle(control)); }
 
     [[nodiscard]] Seen SeeWindow() override { return SeeHandle(form_->Handle()); }
 
@@ -202,10 +199,7 @@ public:
         return {client.right, client.bottom};
     }
 
-    [[nodiscard]] std::string Clipboard() const override
-    {
-        return ClipboardText();
-    }
+    [[nodiscard]] std::string Clipboard() const override { return ClipboardText(); }
 
     [[nodiscard]] std::uint32_t HighlightColour() const override
     {
