@@ -127,7 +127,7 @@ public:
         SetWindowPos(
             form_->Handle(), nullptr, 0, 0, outer.right - outer.left - client.width + size.width,
             outer.bottom - outer.top - client.height + size.height, SWP_NOMOVE | SWP_NOZORDER);
-        Pump();
+        WaitFor([&] { return ClientSize() == size; }, "the window resized");
     }
 
     void SetMaximised(bool maximised) override
