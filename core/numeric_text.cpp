@@ -129,8 +129,10 @@ std::optional<std::uint64_t> ScaledMagnitude(const NumberText& number)
 std::optional<double> ReadPlainNumber(std::string_view text, const RegionalSettings& settings)
 {
     std::array<char, 40> chars{};
-    if (text.empty() || text.size() > chars.size() || settings.decimalSeparator.size() != 1) {
-        return std::nullopt;
+    const std::string_view decimal = settings.decimalSeparator;
+    if (text.empty() || text.size() > chars.size() || decimal.size() != 1 ||
+        decimal.find_first_of("-0123456789") == 0) {
+        return std::nullopt;  // a separator that could be read as part of the number
     }
     bool digit = false;
     bool separator = false;
