@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <string_view>
@@ -126,6 +127,15 @@ inline constexpr std::array<ControlRow, 14> kForm1Controls = {{
 // those widths with Cyrillic glyphs.
 inline constexpr std::array<std::string_view, 4> kFontFamilies = {
     "MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans", "Arial"};
+// The family the window draws in, given whether a family is installed as
+// an outline font there; none where none of them is.
+template <typename InstalledAsOutline>
+[[nodiscard]] std::string_view WindowFontFamily(InstalledAsOutline&& installedAsOutline)
+{
+    const auto* found =
+        std::find_if(kFontFamilies.begin(), kFontFamilies.end(), installedAsOutline);
+    return found == kFontFamilies.end() ? std::string_view{} : *found;
+}
 inline constexpr int kDialogFontPoints = 8;
 inline constexpr int kLargeFontPoints = 24;
 

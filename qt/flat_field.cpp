@@ -108,16 +108,4 @@ void FlatField::contextMenuEvent(QContextMenuEvent* event)
     CreateMenu()->popup(event->globalPos());
 }
 
-void FlatField::focusInEvent(QFocusEvent* event)
-{
-    QLineEdit::focusInEvent(event);
-    update();
-}
-
-void FlatField::focusOutEvent(QFocusEvent* event)
-{
-    QLineEdit::focusOutEvent(event);
-    update();
-}
-
 }  // namespace level::qt

@@ -34,14 +34,11 @@ QString DesignFontFamily()
 {
     static const QString family = [] {
         const QStringList installed = QFontDatabase::families();
-        for (const std::string_view candidate : kFontFamilies) {
-            QString name = ToQString(candidate);
-            if (installed.contains(name, Qt::CaseInsensitive) &&
-                QFontDatabase::isSmoothlyScalable(name)) {
-                return name;
-            }
-        }
-        return QFont().family();
+        const QString found = ToQString(WindowFontFamily([&](std::string_view candidate) {
+            return installed.contains(ToQString(candidate), Qt::CaseInsensitive) &&
+                   QFontDatabase::isSmoothlyScalable(ToQString(candidate));
+        }));
+        return found.isEmpty() ? QFont().family() : found;
     }();
     return family;
 }
@@ -77,26 +74,10 @@ Form1::Form1(RegionalSettings settings, ErrorReport& report, QWidget* parent)
     setFont(DesignFont(kDialogFontPoints));
     resize(TwipsToPixels(kClientWidth), TwipsToPixels(kClientHeight));
     options_ = new QButtonGroup(this);
-    QWidget* previous = nullptr;
-    for (std::size_t i = 0; i < kForm1Controls.size(); ++i) {
-        widgets_.at(i) = Create(kForm1Controls.at(i));
-        Connect(kForm1Controls.at(i));
-        if (TakesFocus(kForm1Controls.at(i).kind)) {
-            // Created in tab order, the focus chained through them so.
-            if (previous != nullptr) {
-                setTabOrder(previous, widgets_.at(i));
-            }
-            previous = widgets_.at(i);
-        }
-    }
-    // The option buttons belong to the window, not to the frame, and are
-    // drawn in front of it; the outline is drawn beneath everything.
-    for (const ControlKind beneath : {ControlKind::Frame, ControlKind::Outline}) {
-        for (std::size_t i = 0; i < kForm1Controls.size(); ++i) {
-            if (kForm1Controls.at(i).kind == beneath) {
-                widgets_.at(i)->lower();
-            }
-        }
+    // Created in tab order, which Qt's focus chain follows.
+    for (const ControlRow& row : kForm1Controls) {
+        widgets_.Set(row.control, Create(row));
+        Connect(row);
     }
     installEventFilter(this);
     model_.Form_Load();
@@ -148,6 +129,11 @@ QWidget* Form1::Create(const ControlRow& row)
     if (!TakesFocus(row.kind)) {
         widget->setFocusPolicy(Qt::NoFocus);
     }
+    if (row.kind == ControlKind::Frame || row.kind == ControlKind::Outline) {
+        // The option buttons belong to the window, not to the frame, and are
+        // drawn in front of it; the outline, made last, beneath everything.
+        widget->lower();
+    }
     return widget;
 }
 
@@ -155,7 +141,7 @@ QWidget* Form1::Create(const ControlRow& row)
 // button runs its handler.
 void Form1::Connect(const ControlRow& row)
 {
-    QWidget* widget = Widget(row.control);
+    QWidget* widget = widgets_[row.control];
     if (row.kind == ControlKind::Field) {
         connect(static_cast<FlatField*>(widget), &QLineEdit::textEdited, this,
                 [this, field = row.control](const QString& text) {
@@ -176,7 +162,8 @@ void Form1::Connect(const ControlRow& row)
 void Form1::Run(void (ConverterModel::*handler)())
 {
     DispatchEvent(
-        model_, handler, ControlOf(QApplication::focusWidget()), [this] { ShowModel(); }, report_);
+        model_, handler, widgets_.ControlOf(QApplication::focusWidget()), [this] { ShowModel(); },
+        report_);
 }
 
 void Form1::ShowModel()
@@ -185,7 +172,7 @@ void Form1::ShowModel()
     options_->setExclusive(false);
     for (const ControlRow& row : kForm1Controls) {
         if (row.kind == ControlKind::Option) {
-            static_cast<QRadioButton*>(Widget(row.control))
+            static_cast<QRadioButton*>(widgets_[row.control])
                 ->setChecked(model_.OptionValue(row.control));
         }
         if (row.kind != ControlKind::Field) {
@@ -213,7 +200,7 @@ void Form1::ShowLabel1()
     if (const auto points = model_.Label1FontSize()) {
         labelFont.setPointSize(*points);
     }
-    auto* label1 = static_cast<QLabel*>(Widget(Control::Label1));
+    auto* label1 = static_cast<QLabel*>(widgets_[Control::Label1]);
     label1->setFont(labelFont);
     label1->setText(QString::fromStdString(model_.Label1Caption()));
 }
@@ -222,7 +209,7 @@ void Form1::ShowLabel1()
 // so that what the user types next replaces it.
 void Form1::ShowFocus()
 {
-    QWidget* focus = Widget(model_.Focus());
+    QWidget* focus = widgets_[model_.Focus()];
     if (focus == nullptr || !isVisible() || focus == QApplication::focusWidget()) {
         return;
     }
@@ -263,9 +250,9 @@ bool Form1::eventFilter(QObject* watched, QEvent* event)
     if (event->type() != QEvent::KeyPress) {
         return QWidget::eventFilter(watched, event);
     }
-    const auto* widget = static_cast<QWidget*>(watched);
+    auto* widget = static_cast<QWidget*>(watched);
     const auto* field = qobject_cast<const FlatField*>(widget);
-    return Carry(AnswerKey(WindowKeyOf(*static_cast<QKeyEvent*>(event)), ControlOf(widget),
+    return Carry(AnswerKey(WindowKeyOf(*static_cast<QKeyEvent*>(event)), widgets_.ControlOf(widget),
                            field != nullptr && field->hasSelectedText()));
 }
 
@@ -300,7 +287,7 @@ WindowKey Form1::WindowKeyOf(const QKeyEvent& key)
 // Does what the model answers to a key; false where the key goes on.
 bool Form1::Carry(const KeyAnswer& answer)
 {
-    QWidget* target = Widget(answer.target);
+    QWidget* target = widgets_[answer.target];
     switch (answer.action) {
         case KeyAction::None:
             return false;
@@ -331,7 +318,7 @@ bool Form1::Carry(const KeyAnswer& answer)
 // A greyed field takes no mouse input, so its right click comes here.
 void Form1::contextMenuEvent(QContextMenuEvent* event)
 {
-    if (const Control control = ControlOf(childAt(event->pos())); IsField(control)) {
+    if (const Control control = widgets_.ControlOf(childAt(event->pos())); IsField(control)) {
         Field(control)->CreateMenu()->popup(event->globalPos());
         return;
     }
@@ -348,26 +335,13 @@ void Form1::showEvent(QShowEvent* event)
         // cue as a focus reached by the keyboard does.
         setAttribute(Qt::WA_KeyboardFocusChange);
         model_.SetFocus(model_.FirstFocus());
-        Widget(model_.Focus())->setFocus(Qt::TabFocusReason);
+        widgets_[model_.Focus()]->setFocus(Qt::TabFocusReason);
     }
 }
 
 FlatField* Form1::Field(Control field) const
 {
-    return static_cast<FlatField*>(Widget(field));
-}
-
-QWidget* Form1::Widget(Control control) const
-{
-    return control == Control::None ? nullptr : widgets_.at(IndexOf(control));
-}
-
-Control Form1::ControlOf(const QWidget* widget) const
-{
-    const auto* found = std::find(widgets_.begin(), widgets_.end(), widget);
-    return found == widgets_.end() || widget == nullptr
-               ? Control::None
-               : kForm1Controls.at(static_cast<std::size_t>(found - widgets_.begin())).control;
+    return static_cast<FlatField*>(widgets_[field]);
 }
 
 }  // namespace level::qt

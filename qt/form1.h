@@ -1,9 +1,9 @@
 #pragma once
 
 #include <QWidget>
-#include <array>
 
 #include "core/regional_settings.h"
+#include "model/control_handles.h"
 #include "model/converter_model.h"
 #include "model/form1_layout.h"
 #include "model/window_keys.h"
@@ -32,8 +32,7 @@ public:
     Form1& operator=(const Form1&) = delete;
 
     [[nodiscard]] const ConverterModel& model() const { return model_; }
-    // The widget of a control; none for Control::None.
-    [[nodiscard]] QWidget* Widget(Control control) const;
+    [[nodiscard]] const ControlHandles<QWidget*>& Widgets() const { return widgets_; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -52,7 +51,6 @@ private:
     void ShowWindowHeight();
     void ShowFocus();
     [[nodiscard]] FlatField* Field(Control field) const;
-    [[nodiscard]] Control ControlOf(const QWidget* widget) const;
 
     ConverterModel model_;
     ErrorReport& report_;
@@ -61,8 +59,7 @@ private:
     int normalWidth_ = 0;
     bool shownOnce_ = false;
     QButtonGroup* options_ = nullptr;
-    // Each control's widget, at its place in the window's table.
-    std::array<QWidget*, kForm1Controls.size()> widgets_{};
+    ControlHandles<QWidget*> widgets_;
 };
 
 }  // namespace level::qt

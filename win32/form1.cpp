@@ -99,13 +99,14 @@ void Form1::Show(int showCommand)
     ShowWindow(window_, showCommand);
     UpdateWindow(window_);
     model_.SetFocus(model_.FirstFocus());
-    SetFocus(ControlHandle(model_.Focus()));
+    SetFocus(controls_[model_.Focus()]);
 }
 
 bool Form1::PreTranslate(MSG& message)
 {
     HWND focus = GetFocus();
-    const KeyAnswer answer = AnswerKey(WindowKeyOf(message), ControlOf(focus), HasSelection(focus));
+    const KeyAnswer answer =
+        AnswerKey(WindowKeyOf(message), controls_.ControlOf(focus), HasSelection(focus));
     return Carry(answer) || IsDialogMessageW(window_, &message) != FALSE;
 }
 
@@ -139,7 +140,7 @@ WindowKey Form1::WindowKeyOf(const MSG& message)
 // Does what the model answers to a key; false where the key goes on.
 bool Form1::Carry(const KeyAnswer& answer)
 {
-    HWND target = ControlHandle(answer.target);
+    HWND target = controls_[answer.target];
     switch (answer.action) {
         case KeyAction::None:
             return false;
@@ -169,11 +170,6 @@ bool Form1::Carry(const KeyAnswer& answer)
     return false;
 }
 
-HWND Form1::ControlHandle(Control control) const
-{
-    return control == Control::None ? nullptr : controls_.at(IndexOf(control));
-}
-
 LRESULT CALLBACK Form1::WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_NCCREATE) {
@@ -192,7 +188,7 @@ LRESULT Form1::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
         case WM_COMMAND:
-            OnCommand(LOWORD(wParam), HIWORD(wParam));
+            OnCommand(reinterpret_cast<HWND>(lParam), HIWORD(wParam));
             return 0;
         case WM_ACTIVATE:
             if (OnActivate(LOWORD(wParam) != WA_INACTIVE)) {
@@ -226,8 +222,7 @@ void Form1::CreateControls(HINSTANCE instance)
     // Created in tab order, which is also the order the dialog manager tabs
     // through.
     ControlKind previous = ControlKind::Outline;
-    for (std::size_t i = 0; i < kForm1Controls.size(); ++i) {
-        const ControlRow& row = kForm1Controls.at(i);
+    for (const ControlRow& row : kForm1Controls) {
         if (!row.accessibleName.empty()) {
             // An empty-sized label, never seen, that names the control next:
             // Active Accessibility names a field after the label just before
@@ -240,52 +235,47 @@ void Form1::CreateControls(HINSTANCE instance)
         const NativeControl native = kNativeControls.at(static_cast<std::size_t>(row.kind));
         const DWORD group = row.kind == ControlKind::Option && previous != row.kind ? WS_GROUP : 0;
         previous = row.kind;
-        controls_.at(i) = CreateWindowExW(
-            0, native.windowClass, Widen(row.caption).c_str(), native.style | group, 0, 0, 0, 0,
-            window_,
-            reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + static_cast<int>(i))),
-            instance, nullptr);
+        const auto id = static_cast<INT_PTR>(kFirstControlId + IndexOf(row.control));
+        HWND control =
+            CreateWindowExW(0, native.windowClass, Widen(row.caption).c_str(), native.style | group,
+                            0, 0, 0, 0, window_, reinterpret_cast<HMENU>(id), instance, nullptr);
+        controls_.Set(row.control, control);
         if (row.kind == ControlKind::Field) {
-            MakeFlatField(controls_.at(i));
-            tips_->Add(controls_.at(i));
+            MakeFlatField(control);
+            tips_->Add(control);
         }
         if (row.kind == ControlKind::Option) {
-            WatchForUserClicks(controls_.at(i));
+            WatchForUserClicks(control);
         }
         if (row.kind == ControlKind::Frame || row.kind == ControlKind::Outline) {
             // The option buttons are drawn in front of the frame that holds
-            // them, and the outline beneath everything.
-            SetWindowPos(controls_.at(i), HWND_BOTTOM, 0, 0, 0, 0,
+            // them, and the outline, made last, beneath everything.
+            SetWindowPos(control, HWND_BOTTOM, 0, 0, 0, 0,
                          SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         }
     }
 }
 
-void Form1::OnCommand(int id, int code)
+// Enter arrives as IDOK where the window has not taken it, Escape as
+// IDCANCEL, from no control: neither button is a default or cancel button.
+void Form1::OnCommand(HWND control, int code)
 {
-    // Enter arrives as IDOK where the window has not taken it, Escape as
-    // IDCANCEL: neither button is a default or cancel button.
-    const std::size_t index = static_cast<std::size_t>(id - kFirstControlId);
-    if (id < kFirstControlId || index >= kForm1Controls.size()) {
+    const Control from = controls_.ControlOf(control);
+    if (IsField(from) && code == EN_CHANGE && !writingFields_) {
+        model_.SetFieldText(from, Narrow(WindowText(control)));
+        tips_->Show(control, model_.FieldText(from));
         return;
     }
-    const ControlRow& row = kForm1Controls.at(index);
-    HWND control = controls_.at(index);
-    if (row.kind == ControlKind::Field && code == EN_CHANGE && !writingFields_) {
-        model_.SetFieldText(row.control, Narrow(WindowText(control)));
-        tips_->Show(control, model_.FieldText(row.control));
+    if (from == Control::None || code != BN_CLICKED || RowOf(from).onClick == nullptr) {
         return;
     }
-    if (code != BN_CLICKED || row.onClick == nullptr) {
-        return;
-    }
-    if (row.kind == ControlKind::Option && !IsClickedByUser(control)) {
+    if (RowOf(from).kind == ControlKind::Option && !IsClickedByUser(control)) {
         // A notification of a focus, not a click: whatever the button did
         // to its check mark is undone.
         ShowOptions();
         return;
     }
-    Run(row.onClick);
+    Run(RowOf(from).onClick);
 }
 
 // Every control at its place and in its font at the window's DPI, and the
@@ -298,15 +288,14 @@ void Form1::LayOut()
             DeleteObject(font);
         }
     }
-    for (std::size_t i = 0; i < kForm1Controls.size(); ++i) {
-        const ControlRow& row = kForm1Controls.at(i);
+    for (const ControlRow& row : kForm1Controls) {
         const PixelRect place = TwipsToPixels(row.place, dpi_);
-        SetWindowPos(controls_.at(i), nullptr, place.left, place.top, place.width, place.height,
-                     SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(controls_[row.control], nullptr, place.left, place.top, place.width,
+                     place.height, SWP_NOZORDER | SWP_NOACTIVATE);
         HFONT font = row.font == ControlFont::Large ? largeFont_ : dialogFont_;
-        SendMessageW(controls_.at(i), WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+        SendMessageW(controls_[row.control], WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
         if (row.kind == ControlKind::Field) {
-            tips_->Follow(controls_.at(i));
+            tips_->Follow(controls_[row.control]);
         }
     }
     icons_.Load(window_, dpi_);
@@ -331,21 +320,20 @@ void Form1::OnDpiChanged(int dpi, const RECT& suggested)
 // window.
 bool Form1::OnContextMenu(POINT at)
 {
-    for (const ControlRow& row : kForm1Controls) {
-        RECT place{};
-        GetWindowRect(ControlHandle(row.control), &place);
-        if (row.kind == ControlKind::Field && PtInRect(&place, at) != FALSE) {
-            ShowFieldMenu(window_, ControlHandle(row.control), at);
-            return true;
-        }
+    POINT inWindow = at;
+    ScreenToClient(window_, &inWindow);
+    const Control control =
+        controls_.ControlOf(ChildWindowFromPointEx(window_, inWindow, CWP_SKIPINVISIBLE));
+    if (IsField(control)) {
+        ShowFieldMenu(window_, controls_[control], at);
     }
-    return false;
+    return IsField(control);
 }
 
 void Form1::Run(void (ConverterModel::*handler)())
 {
     DispatchEvent(
-        model_, handler, ControlOf(GetFocus()), [this] { ShowModel(); }, report_);
+        model_, handler, controls_.ControlOf(GetFocus()), [this] { ShowModel(); }, report_);
 }
 
 // The window remembers which control had the focus when it was left, and
@@ -353,12 +341,12 @@ void Form1::Run(void (ConverterModel::*handler)())
 bool Form1::OnActivate(bool active)
 {
     if (!active) {
-        if (const Control focus = ControlOf(GetFocus()); focus != Control::None) {
+        if (const Control focus = controls_.ControlOf(GetFocus()); focus != Control::None) {
             model_.SetFocus(focus);
         }
         return false;
     }
-    HWND focus = ControlHandle(model_.Focus());
+    HWND focus = controls_[model_.Focus()];
     if (focus == nullptr || IsWindowEnabled(focus) == FALSE) {
         return false;
     }
@@ -372,7 +360,7 @@ void Form1::ShowModel()
         if (row.kind != ControlKind::Field) {
             continue;
         }
-        HWND field = ControlHandle(row.control);
+        HWND field = controls_[row.control];
         const std::wstring text = Widen(model_.FieldText(row.control));
         if (WindowText(field) != text) {
             writingFields_ = true;
@@ -397,9 +385,9 @@ void Form1::ShowOptions()
     bool anyChecked = false;
     for (const ControlRow& row : kForm1Controls) {
         if (row.kind == ControlKind::Option) {
-            firstOption = firstOption != nullptr ? firstOption : ControlHandle(row.control);
+            firstOption = firstOption != nullptr ? firstOption : controls_[row.control];
             anyChecked = anyChecked || model_.OptionValue(row.control);
-            SendMessageW(ControlHandle(row.control), BM_SETCHECK,
+            SendMessageW(controls_[row.control], BM_SETCHECK,
                          model_.OptionValue(row.control) ? BST_CHECKED : BST_UNCHECKED, 0);
         }
     }
@@ -412,7 +400,7 @@ void Form1::ShowOptions()
 // so that what the user types next replaces it.
 void Form1::ShowFocus()
 {
-    HWND focus = ControlHandle(model_.Focus());
+    HWND focus = controls_[model_.Focus()];
     if (focus == nullptr || focus == GetFocus() || IsWindowVisible(window_) == FALSE) {
         return;
     }
@@ -425,7 +413,7 @@ void Form1::ShowFocus()
 // The information line's own font is made anew only for another size or DPI.
 void Form1::ShowLabel1()
 {
-    HWND label1 = ControlHandle(Control::Label1);
+    HWND label1 = controls_[Control::Label1];
     HFONT font = dialogFont_;
     if (const auto points = model_.Label1FontSize()) {
         const int key = *points * 10000 + dpi_;
@@ -456,21 +444,7 @@ void Form1::ShowWindowHeight()
 // The outline: one thin line in the window-text colour, nothing filled.
 void Form1::DrawShape1(const DRAWITEMSTRUCT& item)
 {
-    HPEN pen = CreatePen(PS_SOLID, 1, GetSysColor(COLOR_WINDOWTEXT));
-    HGDIOBJ oldPen = SelectObject(item.hDC, pen);
-    HGDIOBJ oldBrush = SelectObject(item.hDC, GetStockObject(NULL_BRUSH));
-    Rectangle(item.hDC, item.rcItem.left, item.rcItem.top, item.rcItem.right, item.rcItem.bottom);
-    SelectObject(item.hDC, oldBrush);
-    SelectObject(item.hDC, oldPen);
-    DeleteObject(pen);
-}
-
-Control Form1::ControlOf(HWND handle) const
-{
-    const auto* found = std::find(controls_.begin(), controls_.end(), handle);
-    return handle == nullptr || found == controls_.end()
-               ? Control::None
-               : kForm1Controls.at(static_cast<std::size_t>(found - controls_.begin())).control;
+    FrameRect(item.hDC, &item.rcItem, GetSysColorBrush(COLOR_WINDOWTEXT));
 }
 
 }  // namespace level::win32

@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "core/regional_settings.h"
+#include "model/control_handles.h"
 #include "model/converter_model.h"
 #include "model/form1_layout.h"
 #include "model/window_keys.h"
@@ -40,8 +41,7 @@ public:
     bool PreTranslate(MSG& message);
 
     [[nodiscard]] HWND Handle() const { return window_; }
-    // The native control of a control; none for Control::None.
-    [[nodiscard]] HWND ControlHandle(Control control) const;
+    [[nodiscard]] const ControlHandles<HWND>& Controls() const { return controls_; }
     [[nodiscard]] const ConverterModel& model() const { return model_; }
 
 private:
@@ -52,7 +52,7 @@ private:
     void CreateControls(HINSTANCE instance);
     void LayOut();
     void OnDpiChanged(int dpi, const RECT& suggested);
-    void OnCommand(int id, int code);
+    void OnCommand(HWND control, int code);
     static WindowKey WindowKeyOf(const MSG& message);
     bool Carry(const KeyAnswer& answer);
     bool OnContextMenu(POINT at);
@@ -64,7 +64,6 @@ private:
     void ShowWindowHeight();
     void ShowFocus();
     void DrawShape1(const DRAWITEMSTRUCT& item);
-    [[nodiscard]] Control ControlOf(HWND handle) const;
 
     ConverterModel model_;
     ErrorReport& report_;
@@ -72,7 +71,7 @@ private:
     std::unique_ptr<FieldTips> tips_;
     WindowIcons icons_;
     int dpi_ = 96;
-    std::array<HWND, kForm1Controls.size()> controls_{};
+    ControlHandles<HWND> controls_;
     HFONT dialogFont_ = nullptr;
     HFONT largeFont_ = nullptr;
     // The information line's font of its own size, and its size and DPI.

@@ -34,13 +34,8 @@ const std::wstring& WindowFamily()
 {
     static const std::wstring family = [] {
         HDC screen = GetDC(nullptr);
-        std::wstring chosen;
-        for (const std::string_view candidate : kFontFamilies) {
-            if (IsInstalledAsOutline(screen, Widen(candidate))) {
-                chosen = Widen(candidate);
-                break;
-            }
-        }
+        std::wstring chosen = Widen(WindowFontFamily(
+            [screen](std::string_view name) { return IsInstalledAsOutline(screen, Widen(name)); }));
         ReleaseDC(nullptr, screen);
         return chosen;
     }();

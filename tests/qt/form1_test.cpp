@@ -42,7 +42,7 @@ protected:
     template <typename Widget = QWidget>
     Widget* Find(Control control) const
     {
-        return qobject_cast<Widget*>(form_->Widget(control));
+        return qobject_cast<Widget*>(form_->Widgets()[control]);
     }
 
     testing::CapturingReport report_;

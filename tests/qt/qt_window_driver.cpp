@@ -160,13 +160,8 @@ public:
 
     [[nodiscard]] Control Focused() const override
     {
-        for (const ControlRow& row : kForm1Controls) {
-            if (form_->isActiveWindow() &&
-                form_->Widget(row.control) == QApplication::focusWidget()) {
-                return row.control;
-            }
-        }
-        return None;
+        return form_->isActiveWindow() ? form_->Widgets().ControlOf(QApplication::focusWidget())
+                                       : None;
     }
 
     [[nodiscard]] PixelSize ClientSize() const override
@@ -229,7 +224,7 @@ private:
     template <typename Widget = QWidget>
     Widget* Find(Control control) const
     {
-        return qobject_cast<Widget*>(form_->Widget(control));
+        return qobject_cast<Widget*>(form_->Widgets()[control]);
     }
 
     // The tooltip the mouse resting on the widget's middle brings up.

@@ -42,7 +42,7 @@ protected:
 
     [[nodiscard]] HWND Handle(Control control) const
     {
-        HWND handle = form_->ControlHandle(control);
+        HWND handle = form_->Controls()[control];
         EXPECT_NE(handle, nullptr) << ControlName(control);
         return handle;
     }
@@ -112,8 +112,7 @@ void ExpectTheDesignedFonts(const Form1& form, int dpi)
         if (designed.points == 0) {
             continue;  // the outline, which the window paints
         }
-        const auto [metrics, realised, extent] =
-            testing::RealisedFontOf(form.ControlHandle(control));
+        const auto [metrics, realised, extent] = testing::RealisedFontOf(form.Controls()[control]);
         EXPECT_NEAR(metrics.tmHeight - metrics.tmInternalLeading, MulDiv(designed.points, dpi, 72),
                     1)
             << ControlName(control) << " at " << dpi;
@@ -222,23 +221,22 @@ TEST(Form1Win32Focus, SelectsNoOptionWhateverComesWithIt)
         testing::CapturingReport report;
         Form1 form(GetModuleHandleW(nullptr), RegionalSettings::Comma(), report);
         for (const Control option : {Option1, Option2, Option3}) {
-            SetWindowSubclass(form.ControlHandle(option), &NotifyAsAFocusMay, 1, checkFirst);
+            SetWindowSubclass(form.Controls()[option], &NotifyAsAFocusMay, 1, checkFirst);
         }
         auto expectNoneSelected = [&](const char* when) {
             for (const Control option : {Option1, Option2, Option3}) {
                 EXPECT_FALSE(form.model().OptionValue(option)) << when << checkFirst;
-                EXPECT_EQ(SendMessageW(form.ControlHandle(option), BM_GETCHECK, 0, 0),
-                          BST_UNCHECKED)
+                EXPECT_EQ(SendMessageW(form.Controls()[option], BM_GETCHECK, 0, 0), BST_UNCHECKED)
                     << when << checkFirst;
             }
         };
-        HWND option2 = form.ControlHandle(Option2);
+        HWND option2 = form.Controls()[Option2];
         form.Show(SW_SHOWNORMAL);
         expectNoneSelected("at start");
-        SetFocus(form.ControlHandle(Command2));
+        SetFocus(form.Controls()[Command2]);
         MSG tab{GetFocus(), WM_KEYDOWN, VK_TAB, 1, 0, {}};
         form.PreTranslate(tab);
-        EXPECT_EQ(GetFocus(), form.ControlHandle(Option1));
+        EXPECT_EQ(GetFocus(), form.Controls()[Option1]);
         expectNoneSelected("on Tab");
         SendMessageW(form.Handle(), WM_ACTIVATE, WA_INACTIVE, 0);
         SetFocus(nullptr);
@@ -321,7 +319,7 @@ TEST(Form1Win32Frame, ClearLeavesTheDesignedClientHeightOnAThickerFrame)
     {
         Form1 form(GetModuleHandleW(nullptr), RegionalSettings::Comma(), report);
         form.Show(SW_SHOWNORMAL);
-        SendMessageW(form.ControlHandle(Command2), BM_CLICK, 0, 0);
+        SendMessageW(form.Controls()[Command2], BM_CLICK, 0, 0);
         RECT outer{};
         RECT client{};
         GetWindowRect(form.Handle(), &outer);

@@ -9,19 +9,14 @@
 #include <utility>
 
 #include "win32/utf16.h"
+#include "win32/window_metrics.h"
 
 namespace level::testing {
 
+using win32::ScreenDpi;
+
 // What the native window's tests read back from GDI, each device context
 // released again.
-
-inline int ScreenDpi()
-{
-    HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    return dpi;
-}
 
 // The clipboard's Unicode text, or "" when it holds none.
 inline std::string ClipboardText()

@@ -54,12 +54,12 @@ TEST(WindowInTheUsersLocale, StartsAtTheReferenceVoltageAndComputesFromVolts)
     testing::CapturingReport report;
     Form1 form(GetModuleHandleW(nullptr), ReadSystemRegionalSettings(), report);
     form.Show(SW_SHOWNORMAL);
-    EXPECT_EQ(Narrow(WindowText(form.ControlHandle(Control::Text3))), InUsersNotation("0,775"));
-    SendMessageW(form.ControlHandle(Control::Option2), BM_CLICK, 0, 0);
-    SetWindowTextW(form.ControlHandle(Control::Text3), Widen(InUsersNotation("1,55")).c_str());
-    SendMessageW(form.ControlHandle(Control::Command1), BM_CLICK, 0, 0);
-    EXPECT_EQ(Narrow(WindowText(form.ControlHandle(Control::Text1))), InUsersNotation("6,0205"));
-    EXPECT_EQ(Narrow(WindowText(form.ControlHandle(Control::Text2))), InUsersNotation("0,6924"));
+    EXPECT_EQ(Narrow(WindowText(form.Controls()[Control::Text3])), InUsersNotation("0,775"));
+    SendMessageW(form.Controls()[Control::Option2], BM_CLICK, 0, 0);
+    SetWindowTextW(form.Controls()[Control::Text3], Widen(InUsersNotation("1,55")).c_str());
+    SendMessageW(form.Controls()[Control::Command1], BM_CLICK, 0, 0);
+    EXPECT_EQ(Narrow(WindowText(form.Controls()[Control::Text1])), InUsersNotation("6,0205"));
+    EXPECT_EQ(Narrow(WindowText(form.Controls()[Control::Text2])), InUsersNotation("0,6924"));
     EXPECT_TRUE(report.numbers.empty());
 }
 

@@ -184,12 +184,7 @@ public:
 
     [[nodiscard]] Control Focused() const override
     {
-        for (const ControlRow& row : kForm1Controls) {
-            if (GetFocus() != nullptr && form_->ControlHandle(row.control) == GetFocus()) {
-                return row.control;
-            }
-        }
-        return None;
+        return form_->Controls().ControlOf(GetFocus());
     }
 
     [[nodiscard]] PixelSize ClientSize() const override
@@ -342,7 +337,7 @@ private:
 
     [[nodiscard]] HWND Handle(Control control) const
     {
-        HWND handle = form_->ControlHandle(control);
+        HWND handle = form_->Controls()[control];
         EXPECT_NE(handle, nullptr) << ControlName(control);
         return handle;
     }
