@@ -77,7 +77,6 @@ Form1::Form1(RegionalSettings settings, ErrorReport& report, QWidget* parent)
     // Created in tab order, which Qt's focus chain follows.
     for (const ControlRow& row : kForm1Controls) {
         widgets_.Set(row.control, Create(row));
-        Connect(row);
     }
     installEventFilter(this);
     model_.Form_Load();
@@ -85,14 +84,19 @@ Form1::Form1(RegionalSettings settings, ErrorReport& report, QWidget* parent)
 }
 
 // One control of the table, at its place, in its font, named as the window
-// names it.
+// names it, and bound to the model.
 QWidget* Form1::Create(const ControlRow& row)
 {
     const QString caption = ToQString(row.caption);
     QWidget* widget = nullptr;
     switch (row.kind) {
         case ControlKind::Field:
+            // A field's typing goes to the model.
             widget = new FlatField(this);
+            connect(static_cast<FlatField*>(widget), &QLineEdit::textEdited, this,
+                    [this, field = row.control](const QString& text) {
+                        model_.SetFieldText(field, text.toStdString());
+                    });
             break;
         case ControlKind::Option:
             widget = new QRadioButton(caption, this);
@@ -126,7 +130,9 @@ QWidget* Form1::Create(const ControlRow& row)
     if (!row.accessibleName.empty()) {
         widget->setAccessibleName(ToQString(row.accessibleName));
     }
-    if (!TakesFocus(row.kind)) {
+    if (TakesFocus(row.kind)) {
+        widget->installEventFilter(this);
+    } else {
         widget->setFocusPolicy(Qt::NoFocus);
     }
     if (row.kind == ControlKind::Frame || row.kind == ControlKind::Outline) {
@@ -134,27 +140,11 @@ QWidget* Form1::Create(const ControlRow& row)
         // drawn in front of it; the outline, made last, beneath everything.
         widget->lower();
     }
-    return widget;
-}
-
-// A field's typing goes to the model; a click on an option or a push
-// button runs its handler.
-void Form1::Connect(const ControlRow& row)
-{
-    QWidget* widget = widgets_[row.control];
-    if (row.kind == ControlKind::Field) {
-        connect(static_cast<FlatField*>(widget), &QLineEdit::textEdited, this,
-                [this, field = row.control](const QString& text) {
-                    model_.SetFieldText(field, text.toStdString());
-                });
-    }
     if (row.onClick != nullptr) {
         connect(static_cast<QAbstractButton*>(widget), &QAbstractButton::clicked, this,
                 [this, handler = row.onClick] { Run(handler); });
     }
-    if (TakesFocus(row.kind)) {
-        widget->installEventFilter(this);
-    }
+    return widget;
 }
 
 // Runs one handler; a failure is reported, and the window shows whatever

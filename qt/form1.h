@@ -42,7 +42,6 @@ protected:
 
 private:
     [[nodiscard]] QWidget* Create(const ControlRow& row);
-    void Connect(const ControlRow& row);
     static WindowKey WindowKeyOf(const QKeyEvent& key);
     bool Carry(const KeyAnswer& answer);
     void Run(void (ConverterModel::*handler)());

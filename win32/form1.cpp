@@ -87,11 +87,6 @@ Form1::~Form1()
         SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
         DestroyWindow(window_);
     }
-    for (HFONT font : {dialogFont_, largeFont_, label1Font_.second}) {
-        if (font != nullptr) {
-            DeleteObject(font);
-        }
-    }
 }
 
 void Form1::Show(int showCommand)
@@ -194,7 +189,7 @@ LRESULT Form1::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
             if (OnActivate(LOWORD(wParam) != WA_INACTIVE)) {
                 return 0;
             }
-            return DefWindowProcW(window_, message, wParam, lParam);
+            break;
         case WM_DRAWITEM:
             DrawShape1(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
             return TRUE;
@@ -202,8 +197,7 @@ LRESULT Form1::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
             if (OnContextMenu({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)})) {
                 return 0;
             }
-            // Over the caption, the window menu.
-            return DefWindowProcW(window_, message, wParam, lParam);
+            break;  // over the caption, the window menu
         case WM_DPICHANGED:
             OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
             return 0;
@@ -213,8 +207,9 @@ LRESULT Form1::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
             PostQuitMessage(0);
             return 0;
         default:
-            return DefWindowProcW(window_, message, wParam, lParam);
+            break;
     }
+    return DefWindowProcW(window_, message, wParam, lParam);
 }
 
 void Form1::CreateControls(HINSTANCE instance)
@@ -282,17 +277,13 @@ void Form1::OnCommand(HWND control, int code)
 // icons at that DPI's sizes.
 void Form1::LayOut()
 {
-    for (HFONT font : {std::exchange(dialogFont_, MakeWindowFont(kDialogFontPoints, dpi_)),
-                       std::exchange(largeFont_, MakeWindowFont(kLargeFontPoints, dpi_))}) {
-        if (font != nullptr) {
-            DeleteObject(font);
-        }
-    }
+    dialogFont_ = MakeWindowFont(kDialogFontPoints, dpi_);
+    largeFont_ = MakeWindowFont(kLargeFontPoints, dpi_);
     for (const ControlRow& row : kForm1Controls) {
         const PixelRect place = TwipsToPixels(row.place, dpi_);
         SetWindowPos(controls_[row.control], nullptr, place.left, place.top, place.width,
                      place.height, SWP_NOZORDER | SWP_NOACTIVATE);
-        HFONT font = row.font == ControlFont::Large ? largeFont_ : dialogFont_;
+        HFONT font = (row.font == ControlFont::Large ? largeFont_ : dialogFont_).get();
         SendMessageW(controls_[row.control], WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
         if (row.kind == ControlKind::Field) {
             tips_->Follow(controls_[row.control]);
@@ -414,16 +405,12 @@ void Form1::ShowFocus()
 void Form1::ShowLabel1()
 {
     HWND label1 = controls_[Control::Label1];
-    HFONT font = dialogFont_;
+    HFONT font = dialogFont_.get();
     if (const auto points = model_.Label1FontSize()) {
-        const int key = *points * 10000 + dpi_;
-        if (label1Font_.first != key) {
-            if (label1Font_.second != nullptr) {
-                DeleteObject(label1Font_.second);
-            }
+        if (const int key = *points * 10000 + dpi_; label1Font_.first != key) {
             label1Font_ = {key, MakeWindowFont(*points, dpi_)};
         }
-        font = label1Font_.second;
+        font = label1Font_.second.get();
     }
     SendMessageW(label1, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     SetWindowTextW(label1, Widen(model_.Label1Caption()).c_str());

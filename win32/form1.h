@@ -14,6 +14,7 @@
 #include "model/form1_layout.h"
 #include "model/window_keys.h"
 #include "win32/field_tips.h"
+#include "win32/window_font.h"
 #include "win32/window_icons.h"
 
 namespace level {
@@ -72,10 +73,10 @@ private:
     WindowIcons icons_;
     int dpi_ = 96;
     ControlHandles<HWND> controls_;
-    HFONT dialogFont_ = nullptr;
-    HFONT largeFont_ = nullptr;
+    WindowFont dialogFont_;
+    WindowFont largeFont_;
     // The information line's font of its own size, and its size and DPI.
-    std::pair<int, HFONT> label1Font_{};
+    std::pair<int, WindowFont> label1Font_{};
     // Set while the window writes the fields itself, so that only the
     // user's typing reaches the model as typing.
     bool writingFields_ = false;

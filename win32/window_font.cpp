@@ -44,11 +44,12 @@ const std::wstring& WindowFamily()
 
 }  // namespace
 
-HFONT MakeWindowFont(int points, int dpi)
+WindowFont MakeWindowFont(int points, int dpi)
 {
-    return CreateFontW(-MulDiv(points, dpi, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
-                       RUSSIAN_CHARSET, OUT_TT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                       VARIABLE_PITCH | FF_SWISS, WindowFamily().c_str());
+    return WindowFont(CreateFontW(-MulDiv(points, dpi, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                                  RUSSIAN_CHARSET, OUT_TT_PRECIS, CLIP_DEFAULT_PRECIS,
+                                  DEFAULT_QUALITY, VARIABLE_PITCH | FF_SWISS,
+                                  WindowFamily().c_str()));
 }
 
 }  // namespace level::win32

@@ -2,6 +2,9 @@
 
 #include <windows.h>
 
+#include <memory>
+#include <type_traits>
+
 namespace level::win32 {
 
 // A regular Cyrillic font of the window's family at this many points on a
@@ -10,6 +13,10 @@ namespace level::win32 {
 // (Windows' own "MS Sans Serif" is one) has no size beyond a few small ones
 // and is never smoothed. The face is named rather than left to the
 // precision flag, which not every system honours.
-[[nodiscard]] HFONT MakeWindowFont(int points, int dpi);
+struct DeleteFont {
+    void operator()(HFONT font) const { DeleteObject(font); }
+};
+using WindowFont = std::unique_ptr<std::remove_pointer_t<HFONT>, DeleteFont>;
+[[nodiscard]] WindowFont MakeWindowFont(int points, int dpi);
 
 }  // namespace level::win32

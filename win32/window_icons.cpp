@@ -30,26 +30,16 @@ HICON LoadIconAt(int width, int height)
 
 }  // namespace
 
-WindowIcons::~WindowIcons()
-{
-    for (HICON icon : {big_, small_}) {
-        if (icon != nullptr) {
-            DestroyIcon(icon);
-        }
-    }
-}
-
 void WindowIcons::Load(HWND window, int dpi)
 {
-    HICON big = LoadIconAt(SystemSizeAt(SM_CXICON, dpi), SystemSizeAt(SM_CYICON, dpi));
-    HICON little = LoadIconAt(SystemSizeAt(SM_CXSMICON, dpi), SystemSizeAt(SM_CYSMICON, dpi));
-    SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
-    SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(little));
-    for (HICON old : {std::exchange(big_, big), std::exchange(small_, little)}) {
-        if (old != nullptr) {
-            DestroyIcon(old);
-        }
-    }
+    Icon big(LoadIconAt(SystemSizeAt(SM_CXICON, dpi), SystemSizeAt(SM_CYICON, dpi)));
+    Icon little(LoadIconAt(SystemSizeAt(SM_CXSMICON, dpi), SystemSizeAt(SM_CYSMICON, dpi)));
+    SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big.get()));
+    SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(little.get()));
+    // The icons the window had until now are destroyed only once it no
+    // longer shows them.
+    big_ = std::move(big);
+    small_ = std::move(little);
 }
 
 }  // namespace level::win32

@@ -2,6 +2,9 @@
 
 #include <windows.h>
 
+#include <memory>
+#include <type_traits>
+
 namespace level::win32 {
 
 // The window's two icons, loaded from the program's resources at the sizes
@@ -9,17 +12,17 @@ namespace level::win32 {
 // Windows picks the nearer image and scales from it.
 class WindowIcons {
 public:
-    WindowIcons() = default;
-    ~WindowIcons();
-    WindowIcons(const WindowIcons&) = delete;
-    WindowIcons& operator=(const WindowIcons&) = delete;
-
     // Loads them for this DPI and gives them to the window.
     void Load(HWND window, int dpi);
 
 private:
-    HICON big_ = nullptr;
-    HICON small_ = nullptr;
+    struct DestroyIconOf {
+        void operator()(HICON icon) const { DestroyIcon(icon); }
+    };
+    using Icon = std::unique_ptr<std::remove_pointer_t<HICON>, DestroyIconOf>;
+
+    Icon big_;
+    Icon small_;
 };
 
 }  // namespace level::win32
