@@ -14,7 +14,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShowEvent>
-#include <algorithm>
+#include <tuple>
 #include <utility>
 
 #include "model/event_dispatch.h"
@@ -48,12 +48,6 @@ QFont DesignFont(int points)
     QFont font(DesignFontFamily(), points, QFont::Normal);
     font.setStyleHint(QFont::SansSerif);
     return font;
-}
-
-QRect Pixels(const TwipsRect& place)
-{
-    const PixelRect pixels = TwipsToPixels(place);
-    return {pixels.left, pixels.top, pixels.width, pixels.height};
 }
 
 QIcon ConverterIcon()
@@ -123,7 +117,8 @@ QWidget* Form1::Create(const ControlRow& row)
             break;
     }
     widget->setObjectName(ToQString(row.name));
-    widget->setGeometry(Pixels(row.place));
+    const PixelRect place = TwipsToPixels(row.place);
+    widget->setGeometry(place.left, place.top, place.width, place.height);
     if (row.font == ControlFont::Large) {
         widget->setFont(DesignFont(kLargeFontPoints));
     }
@@ -142,18 +137,13 @@ QWidget* Form1::Create(const ControlRow& row)
     }
     if (row.onClick != nullptr) {
         connect(static_cast<QAbstractButton*>(widget), &QAbstractButton::clicked, this,
-                [this, handler = row.onClick] { Run(handler); });
+                [this, handler = row.onClick] {
+                    DispatchEvent(
+                        model_, handler, widgets_.ControlOf(QApplication::focusWidget()),
+                        [this] { ShowModel(); }, report_);
+                });
     }
     return widget;
-}
-
-// Runs one handler; a failure is reported, and the window shows whatever
-// state the handler reached either way.
-void Form1::Run(void (ConverterModel::*handler)())
-{
-    DispatchEvent(
-        model_, handler, widgets_.ControlOf(QApplication::focusWidget()), [this] { ShowModel(); },
-        report_);
 }
 
 void Form1::ShowModel()
@@ -187,9 +177,7 @@ void Form1::ShowModel()
 void Form1::ShowLabel1()
 {
     QFont labelFont = font();
-    if (const auto points = model_.Label1FontSize()) {
-        labelFont.setPointSize(*points);
-    }
+    labelFont.setPointSize(model_.Label1FontSize().value_or(kDialogFontPoints));
     auto* label1 = static_cast<QLabel*>(widgets_[Control::Label1]);
     label1->setFont(labelFont);
     label1->setText(QString::fromStdString(model_.Label1Caption()));
@@ -250,13 +238,8 @@ bool Form1::eventFilter(QObject* watched, QEvent* event)
 // pressed with these modifiers held at least.
 WindowKey Form1::WindowKeyOf(const QKeyEvent& key)
 {
-    struct NativeKey {
-        int key;
-        Qt::KeyboardModifiers held;
-        WindowKey name;
-    };
     // clang-format off
-    static const NativeKey kKeys[] = {
+    static const std::tuple<int, Qt::KeyboardModifiers, WindowKey> kKeys[] = {
         {Qt::Key_Period, Qt::KeypadModifier, WindowKey::KeypadDecimal}, {Qt::Key_Comma, Qt::KeypadModifier, WindowKey::KeypadDecimal},
         {Qt::Key_Menu, {}, WindowKey::MenuKey},   {Qt::Key_F10, Qt::ShiftModifier, WindowKey::MenuKey},
         {Qt::Key_Return, {}, WindowKey::Enter},   {Qt::Key_Enter, {}, WindowKey::Enter},
@@ -266,9 +249,9 @@ WindowKey Form1::WindowKeyOf(const QKeyEvent& key)
     if (key.matches(QKeySequence::Copy) || key.matches(QKeySequence::SelectAll)) {
         return key.matches(QKeySequence::Copy) ? WindowKey::CtrlC : WindowKey::CtrlA;
     }
-    for (const NativeKey& native : kKeys) {
-        if (key.key() == native.key && (key.modifiers() & native.held) == native.held) {
-            return native.name;
+    for (const auto& [native, held, name] : kKeys) {
+        if (key.key() == native && (key.modifiers() & held) == held) {
+            return name;
         }
     }
     return WindowKey::Other;
@@ -318,8 +301,7 @@ void Form1::contextMenuEvent(QContextMenuEvent* event)
 void Form1::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    if (!shownOnce_) {
-        shownOnce_ = true;
+    if (!std::exchange(shownOnce_, true)) {
         // Text1 comes first in the tab order but is disabled, so the first
         // focus lands on Option1, without selecting it, and shows its focus
         // cue as a focus reached by the keyboard does.

@@ -27,9 +27,6 @@ class Form1 final : public QWidget {
 
 public:
     Form1(RegionalSettings settings, ErrorReport& report, QWidget* parent = nullptr);
-    ~Form1() override = default;
-    Form1(const Form1&) = delete;
-    Form1& operator=(const Form1&) = delete;
 
     [[nodiscard]] const ConverterModel& model() const { return model_; }
     [[nodiscard]] const ControlHandles<QWidget*>& Widgets() const { return widgets_; }
@@ -44,7 +41,6 @@ private:
     [[nodiscard]] QWidget* Create(const ControlRow& row);
     static WindowKey WindowKeyOf(const QKeyEvent& key);
     bool Carry(const KeyAnswer& answer);
-    void Run(void (ConverterModel::*handler)());
     void ShowModel();
     void ShowLabel1();
     void ShowWindowHeight();

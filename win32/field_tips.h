@@ -20,7 +20,6 @@ public:
     // The field's tool by place follows it to where it stands now.
     void Follow(HWND field);
     void Show(HWND field, std::string_view text);
-    [[nodiscard]] HWND Handle() const { return tips_; }
 
 private:
     HWND window_;

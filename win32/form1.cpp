@@ -3,9 +3,9 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
-#include <algorithm>
 #include <array>
 #include <string>
+#include <tuple>
 #include <utility>
 
 #include "model/event_dispatch.h"
@@ -109,24 +109,18 @@ bool Form1::PreTranslate(MSG& message)
 // pressed with another held (none for 0).
 WindowKey Form1::WindowKeyOf(const MSG& message)
 {
-    struct NativeKey {
-        UINT message;
-        WPARAM key;
-        int held;
-        WindowKey name;
-    };
     // clang-format off
-    static constexpr NativeKey kKeys[] = {
+    static constexpr std::tuple<UINT, WPARAM, int, WindowKey> kKeys[] = {
         {WM_KEYDOWN, VK_DECIMAL, 0, WindowKey::KeypadDecimal}, {WM_KEYDOWN, 'C', VK_CONTROL, WindowKey::CtrlC},
         {WM_KEYDOWN, 'A', VK_CONTROL, WindowKey::CtrlA},       {WM_KEYDOWN, VK_APPS, 0, WindowKey::MenuKey},
         {WM_SYSKEYDOWN, VK_F10, VK_SHIFT, WindowKey::MenuKey}, {WM_KEYDOWN, VK_RETURN, 0, WindowKey::Enter},
         {WM_KEYDOWN, VK_DOWN, 0, WindowKey::Down},             {WM_KEYDOWN, VK_RIGHT, 0, WindowKey::Right},
         {WM_KEYDOWN, VK_UP, 0, WindowKey::Up},                 {WM_KEYDOWN, VK_LEFT, 0, WindowKey::Left}};
     // clang-format on
-    for (const NativeKey& key : kKeys) {
-        if (message.message == key.message && message.wParam == key.key &&
-            (key.held == 0 || GetKeyState(key.held) < 0)) {
-            return key.name;
+    for (const auto& [kind, key, held, name] : kKeys) {
+        if (message.message == kind && message.wParam == key &&
+            (held == 0 || GetKeyState(held) < 0)) {
+            return name;
         }
     }
     return WindowKey::Other;
@@ -270,7 +264,9 @@ void Form1::OnCommand(HWND control, int code)
         ShowOptions();
         return;
     }
-    Run(RowOf(from).onClick);
+    DispatchEvent(
+        model_, RowOf(from).onClick, controls_.ControlOf(GetFocus()), [this] { ShowModel(); },
+        report_);
 }
 
 // Every control at its place and in its font at the window's DPI, and the
@@ -319,12 +315,6 @@ bool Form1::OnContextMenu(POINT at)
         ShowFieldMenu(window_, controls_[control], at);
     }
     return IsField(control);
-}
-
-void Form1::Run(void (ConverterModel::*handler)())
-{
-    DispatchEvent(
-        model_, handler, controls_.ControlOf(GetFocus()), [this] { ShowModel(); }, report_);
 }
 
 // The window remembers which control had the focus when it was left, and
@@ -405,14 +395,11 @@ void Form1::ShowFocus()
 void Form1::ShowLabel1()
 {
     HWND label1 = controls_[Control::Label1];
-    HFONT font = dialogFont_.get();
-    if (const auto points = model_.Label1FontSize()) {
-        if (const int key = *points * 10000 + dpi_; label1Font_.first != key) {
-            label1Font_ = {key, MakeWindowFont(*points, dpi_)};
-        }
-        font = label1Font_.second.get();
+    const int points = model_.Label1FontSize().value_or(kDialogFontPoints);
+    if (const int key = points * 10000 + dpi_; label1Font_.first != key) {
+        label1Font_ = {key, MakeWindowFont(points, dpi_)};
     }
-    SendMessageW(label1, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    SendMessageW(label1, WM_SETFONT, reinterpret_cast<WPARAM>(label1Font_.second.get()), FALSE);
     SetWindowTextW(label1, Widen(model_.Label1Caption()).c_str());
 }
 

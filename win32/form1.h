@@ -32,8 +32,6 @@ class Form1 {
 public:
     Form1(HINSTANCE instance, RegionalSettings settings, ErrorReport& report);
     ~Form1();
-    Form1(const Form1&) = delete;
-    Form1& operator=(const Form1&) = delete;
 
     // Shows the window and gives the first focus by the tab order.
     void Show(int showCommand);
@@ -57,7 +55,6 @@ private:
     static WindowKey WindowKeyOf(const MSG& message);
     bool Carry(const KeyAnswer& answer);
     bool OnContextMenu(POINT at);
-    void Run(void (ConverterModel::*handler)());
     bool OnActivate(bool active);
     void ShowModel();
     void ShowOptions();
