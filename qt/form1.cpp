@@ -154,19 +154,17 @@ void Form1::ShowModel()
         if (row.kind == ControlKind::Option) {
             static_cast<QRadioButton*>(widgets_[row.control])
                 ->setChecked(model_.OptionValue(row.control));
+        } else if (row.kind == ControlKind::Field) {
+            FlatField* field = Field(row.control);
+            const QString text = QString::fromStdString(model_.FieldText(row.control));
+            if (field->text() != text) {
+                // Shown from its first character: a long result would otherwise
+                // show its tail, and a disabled field cannot be scrolled back.
+                field->setText(text);
+                field->setCursorPosition(0);
+            }
+            field->setEnabled(model_.FieldEnabled(row.control));
         }
-        if (row.kind != ControlKind::Field) {
-            continue;
-        }
-        FlatField* field = Field(row.control);
-        const QString text = QString::fromStdString(model_.FieldText(row.control));
-        if (field->text() != text) {
-            // Shown from its first character: a long result would otherwise
-            // show its tail, and a disabled field cannot be scrolled back.
-            field->setText(text);
-            field->setCursorPosition(0);
-        }
-        field->setEnabled(model_.FieldEnabled(row.control));
     }
     options_->setExclusive(true);
     ShowLabel1();

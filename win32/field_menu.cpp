@@ -4,6 +4,7 @@
 
 #include "model/field_menu.h"
 #include "win32/clipboard.h"
+#include "win32/flat_field.h"
 #include "win32/utf16.h"
 
 namespace level::win32 {
@@ -11,10 +12,7 @@ namespace {
 
 FieldState StateOf(HWND field)
 {
-    DWORD first = 0;
-    DWORD last = 0;
-    SendMessageW(field, EM_GETSEL, reinterpret_cast<WPARAM>(&first),
-                 reinterpret_cast<LPARAM>(&last));
+    const auto [first, last] = Selection(field);
     const auto length = static_cast<DWORD>(GetWindowTextLengthW(field));
     // An edit control keeps no step to redo.
     return {.enabled = IsWindowEnabled(field) != FALSE,

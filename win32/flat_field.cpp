@@ -68,13 +68,13 @@ LRESULT CALLBACK FlatFieldProcedure(HWND field, UINT message, WPARAM wParam, LPA
 
 }  // namespace
 
-bool HasSelection(HWND field)
+std::pair<DWORD, DWORD> Selection(HWND field)
 {
     DWORD first = 0;
     DWORD last = 0;
     SendMessageW(field, EM_GETSEL, reinterpret_cast<WPARAM>(&first),
                  reinterpret_cast<LPARAM>(&last));
-    return last > first;
+    return {first, last};
 }
 
 void MakeFlatField(HWND field)

@@ -2,10 +2,12 @@
 
 #include <windows.h>
 
+#include <utility>
+
 namespace level::win32 {
 
-// Whether any of a field's text is selected.
-[[nodiscard]] bool HasSelection(HWND field);
+// A field's selection: its first character and one past its last.
+[[nodiscard]] std::pair<DWORD, DWORD> Selection(HWND field);
 
 // Gives an edit control what the window's flat fields have beyond its own:
 // the border in the highlight colour while it has the focus, and the

@@ -100,9 +100,9 @@ void Form1::Show(int showCommand)
 bool Form1::PreTranslate(MSG& message)
 {
     HWND focus = GetFocus();
-    const KeyAnswer answer =
-        AnswerKey(WindowKeyOf(message), controls_.ControlOf(focus), HasSelection(focus));
-    return Carry(answer) || IsDialogMessageW(window_, &message) != FALSE;
+    const auto [first, last] = Selection(focus);
+    return Carry(AnswerKey(WindowKeyOf(message), controls_.ControlOf(focus), last > first)) ||
+           IsDialogMessageW(window_, &message) != FALSE;
 }
 
 // The keys the window answers itself, by their names in the model: a key
@@ -338,18 +338,17 @@ bool Form1::OnActivate(bool active)
 void Form1::ShowModel()
 {
     for (const ControlRow& row : kForm1Controls) {
-        if (row.kind != ControlKind::Field) {
-            continue;
+        if (row.kind == ControlKind::Field) {
+            HWND field = controls_[row.control];
+            const std::wstring text = Widen(model_.FieldText(row.control));
+            if (WindowText(field) != text) {
+                writingFields_ = true;
+                SetWindowTextW(field, text.c_str());
+                writingFields_ = false;
+                tips_->Show(field, model_.FieldText(row.control));
+            }
+            EnableWindow(field, model_.FieldEnabled(row.control) ? TRUE : FALSE);
         }
-        HWND field = controls_[row.control];
-        const std::wstring text = Widen(model_.FieldText(row.control));
-        if (WindowText(field) != text) {
-            writingFields_ = true;
-            SetWindowTextW(field, text.c_str());
-            writingFields_ = false;
-            tips_->Show(field, model_.FieldText(row.control));
-        }
-        EnableWindow(field, model_.FieldEnabled(row.control) ? TRUE : FALSE);
     }
     ShowOptions();
     ShowLabel1();
