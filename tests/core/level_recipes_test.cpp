@@ -14,38 +14,15 @@ using testing::RaisedKind;
 
 using Recipe = void (*)(LevelFields&, const RegionalSettings&);
 
-enum class Entered { Decibels, Nepers, Volts };
-
-Recipe RecipeFor(Entered entered)
-{
-    switch (entered) {
-        case Entered::Decibels:
-            return &ConvertFromDecibels;
-        case Entered::Nepers:
-            return &ConvertFromNepers;
-        case Entered::Volts:
-            return &ConvertFromVolts;
-    }
-    return nullptr;
-}
-
-// The window's fields after start, with the entered one replaced.
-LevelFields StartingFields(Entered entered, const std::string& text)
-{
-    LevelFields fields{"0", "0", "0,775"};
-    switch (entered) {
-        case Entered::Decibels:
-            fields.decibels = text;
-            break;
-        case Entered::Nepers:
-            fields.nepers = text;
-            break;
-        case Entered::Volts:
-            fields.volts = text;
-            break;
-    }
-    return fields;
-}
+// The field the user entered, and the recipe that reads it.
+struct Entered {
+    const char* name;
+    std::string LevelFields::*field;
+    Recipe recipe;
+};
+const Entered kDecibels{"decibels", &LevelFields::decibels, &ConvertFromDecibels};
+const Entered kNepers{"nepers", &LevelFields::nepers, &ConvertFromNepers};
+const Entered kVolts{"volts", &LevelFields::volts, &ConvertFromVolts};
 
 struct RecipeCase {
     Entered entered;
@@ -56,7 +33,7 @@ struct RecipeCase {
 
 void PrintTo(const RecipeCase& c, std::ostream* out)
 {
-    *out << static_cast<int>(c.entered) << " \"" << c.text << '"';
+    *out << c.entered.name << " \"" << c.text << '"';
 }
 
 class RecipeRun : public ::testing::TestWithParam<RecipeCase> {};
@@ -64,9 +41,10 @@ class RecipeRun : public ::testing::TestWithParam<RecipeCase> {};
 TEST_P(RecipeRun, WritesTheOtherFieldsInOrder)
 {
     const RecipeCase& c = GetParam();
-    LevelFields fields = StartingFields(c.entered, c.text);
-    const auto raised =
-        RaisedKind([&] { RecipeFor(c.entered)(fields, RegionalSettings::Comma()); });
+    // The window's fields after start, with the entered one replaced.
+    LevelFields fields{"0", "0", "0,775"};
+    fields.*c.entered.field = c.text;
+    const auto raised = RaisedKind([&] { c.entered.recipe(fields, RegionalSettings::Comma()); });
     EXPECT_EQ(KindName(raised), KindName(c.raised));
     EXPECT_EQ(fields.decibels, c.after.decibels);
     EXPECT_EQ(fields.nepers, c.after.nepers);
@@ -76,18 +54,18 @@ TEST_P(RecipeRun, WritesTheOtherFieldsInOrder)
 // The reference results of the converter, in a comma locale.
 INSTANTIATE_TEST_SUITE_P(
     ReferenceResults, RecipeRun,
-    ::testing::Values(RecipeCase{Entered::Decibels, "0", {"0", "0", "0,775"}, {}},
-                      RecipeCase{Entered::Decibels, "1", {"1", "0,1151", "0,8696"}, {}},
-                      RecipeCase{Entered::Decibels, "10", {"10", "1,1513", "2,4508"}, {}},
-                      RecipeCase{Entered::Decibels, "20", {"20", "2,3026", "7,75"}, {}},
-                      RecipeCase{Entered::Decibels, "-3", {"-3", "-0,3454", "0,5487"}, {}},
-                      RecipeCase{Entered::Decibels, "100", {"100", "11,5128", "77500"}, {}},
-                      RecipeCase{Entered::Nepers, "1", {"8,686", "1", "2,1067"}, {}},
-                      RecipeCase{Entered::Nepers, "-1", {"-8,686", "-1", "0,2851"}, {}},
-                      RecipeCase{Entered::Volts, "0,775", {"0", "0", "0,775"}, {}},
-                      RecipeCase{Entered::Volts, "1", {"2,2139", "0,2546", "1"}, {}},
-                      RecipeCase{Entered::Volts, "1,55", {"6,0205", "0,6924", "1,55"}, {}},
-                      RecipeCase{Entered::Volts, "7,75", {"19,9998", "2,3", "7,75"}, {}}));
+    ::testing::Values(RecipeCase{kDecibels, "0", {"0", "0", "0,775"}, {}},
+                      RecipeCase{kDecibels, "1", {"1", "0,1151", "0,8696"}, {}},
+                      RecipeCase{kDecibels, "10", {"10", "1,1513", "2,4508"}, {}},
+                      RecipeCase{kDecibels, "20", {"20", "2,3026", "7,75"}, {}},
+                      RecipeCase{kDecibels, "-3", {"-3", "-0,3454", "0,5487"}, {}},
+                      RecipeCase{kDecibels, "100", {"100", "11,5128", "77500"}, {}},
+                      RecipeCase{kNepers, "1", {"8,686", "1", "2,1067"}, {}},
+                      RecipeCase{kNepers, "-1", {"-8,686", "-1", "0,2851"}, {}},
+                      RecipeCase{kVolts, "0,775", {"0", "0", "0,775"}, {}},
+                      RecipeCase{kVolts, "1", {"2,2139", "0,2546", "1"}, {}},
+                      RecipeCase{kVolts, "1,55", {"6,0205", "0,6924", "1,55"}, {}},
+                      RecipeCase{kVolts, "7,75", {"19,9998", "2,3", "7,75"}, {}}));
 
 constexpr auto kOverflow = ErrorKind::Overflow;
 constexpr auto kMismatch = ErrorKind::TypeMismatch;
@@ -95,32 +73,31 @@ constexpr auto kInvalidCall = ErrorKind::InvalidProcedureCall;
 
 INSTANTIATE_TEST_SUITE_P(
     EdgeCases, RecipeRun,
-    ::testing::Values(
-        RecipeCase{Entered::Decibels, "300", {"300", "34,5383", "775000000000000"}, {}},
-        // The neper field is written before the volt field overflows.
-        RecipeCase{Entered::Decibels, "310", {"310", "35,6896", "0,775"}, kOverflow},
-        RecipeCase{Entered::Decibels, "-400", {"-400", "-46,0511", "0"}, {}},
-        // The entered text stays as typed; the computed ones are canonical.
-        RecipeCase{Entered::Decibels, " 1,00000 ", {" 1,00000 ", "0,1151", "0,8696"}, {}},
-        RecipeCase{Entered::Decibels, "", {"", "0", "0,775"}, kMismatch},
-        RecipeCase{Entered::Decibels, "abc", {"abc", "0", "0,775"}, kMismatch},
-        RecipeCase{Entered::Decibels, "1e400", {"1e400", "0", "0,775"}, kOverflow},
-        RecipeCase{Entered::Decibels, "1e17", {"1e17", "0", "0,775"}, kOverflow},
-        // The volts are computed from the decibels as displayed.
-        RecipeCase{Entered::Nepers, "0,5", {"4,343", "0,5", "1,2778"}, {}},
-        // Here the unrounded decibels would give volts 0,919 and nepers
-        // -3,6043: only the displayed values give these.
-        RecipeCase{Entered::Nepers, "0,17037", {"1,4798", "0,17037", "0,9189"}, {}},
-        RecipeCase{Entered::Volts, "0,021", {"-31,3413", "-3,6042", "0,021"}, {}},
-        RecipeCase{Entered::Nepers, "35", {"304,01", "35", "0,775"}, kOverflow},
-        RecipeCase{Entered::Nepers, "1e14", {"868600000000000", "1e14", "0,775"}, kOverflow},
-        RecipeCase{Entered::Nepers, "2e14", {"0", "2e14", "0,775"}, kOverflow},
-        RecipeCase{Entered::Volts, "0", {"0", "0", "0"}, kInvalidCall},
-        RecipeCase{Entered::Volts, "-1", {"0", "0", "-1"}, kInvalidCall},
-        RecipeCase{Entered::Volts, "1e-400", {"0", "0", "1e-400"}, kInvalidCall},
-        RecipeCase{Entered::Volts, "1e-20", {"-397,7819", "-45,7449", "1e-20"}, {}},
-        RecipeCase{Entered::Volts, "1,7e308", {"0", "0", "1,7e308"}, kOverflow},
-        RecipeCase{Entered::Volts, "", {"0", "0", ""}, kMismatch}));
+    ::testing::Values(RecipeCase{kDecibels, "300", {"300", "34,5383", "775000000000000"}, {}},
+                      // The neper field is written before the volt field overflows.
+                      RecipeCase{kDecibels, "310", {"310", "35,6896", "0,775"}, kOverflow},
+                      RecipeCase{kDecibels, "-400", {"-400", "-46,0511", "0"}, {}},
+                      // The entered text stays as typed; the computed ones are canonical.
+                      RecipeCase{kDecibels, " 1,00000 ", {" 1,00000 ", "0,1151", "0,8696"}, {}},
+                      RecipeCase{kDecibels, "", {"", "0", "0,775"}, kMismatch},
+                      RecipeCase{kDecibels, "abc", {"abc", "0", "0,775"}, kMismatch},
+                      RecipeCase{kDecibels, "1e400", {"1e400", "0", "0,775"}, kOverflow},
+                      RecipeCase{kDecibels, "1e17", {"1e17", "0", "0,775"}, kOverflow},
+                      // The volts are computed from the decibels as displayed.
+                      RecipeCase{kNepers, "0,5", {"4,343", "0,5", "1,2778"}, {}},
+                      // Here the unrounded decibels would give volts 0,919 and nepers
+                      // -3,6043: only the displayed values give these.
+                      RecipeCase{kNepers, "0,17037", {"1,4798", "0,17037", "0,9189"}, {}},
+                      RecipeCase{kVolts, "0,021", {"-31,3413", "-3,6042", "0,021"}, {}},
+                      RecipeCase{kNepers, "35", {"304,01", "35", "0,775"}, kOverflow},
+                      RecipeCase{kNepers, "1e14", {"868600000000000", "1e14", "0,775"}, kOverflow},
+                      RecipeCase{kNepers, "2e14", {"0", "2e14", "0,775"}, kOverflow},
+                      RecipeCase{kVolts, "0", {"0", "0", "0"}, kInvalidCall},
+                      RecipeCase{kVolts, "-1", {"0", "0", "-1"}, kInvalidCall},
+                      RecipeCase{kVolts, "1e-400", {"0", "0", "1e-400"}, kInvalidCall},
+                      RecipeCase{kVolts, "1e-20", {"-397,7819", "-45,7449", "1e-20"}, {}},
+                      RecipeCase{kVolts, "1,7e308", {"0", "0", "1,7e308"}, kOverflow},
+                      RecipeCase{kVolts, "", {"0", "0", ""}, kMismatch}));
 
 // Results a build that rounds twice (an x87 register of 64 bits, then a
 // double of 53) gets wrong in the last digit: every product and quotient
@@ -129,15 +106,13 @@ INSTANTIATE_TEST_SUITE_P(
 INSTANTIATE_TEST_SUITE_P(
     RoundedOnceToDouble, RecipeRun,
     ::testing::Values(
-        RecipeCase{Entered::Nepers, "-473,425", {"-4112,1695", "-473,425", "0"}, {}},
-        RecipeCase{Entered::Nepers, "473,425", {"4112,1695", "473,425", "0,775"}, kOverflow},
-        RecipeCase{Entered::Nepers, "534,075", {"4638,9755", "534,075", "0,775"}, kOverflow},
-        RecipeCase{Entered::Nepers, "-534,075", {"-4638,9755", "-534,075", "0"}, {}},
-        RecipeCase{Entered::Volts,
-                   "3,4116395824028125E15",
-                   {"312,87", "35,98", "3,4116395824028125E15"},
-                   {}},
-        RecipeCase{Entered::Decibels, "232,31", {"232,31", "26,7453", "319743483765,4587"}, {}}));
+        RecipeCase{kNepers, "-473,425", {"-4112,1695", "-473,425", "0"}, {}},
+        RecipeCase{kNepers, "473,425", {"4112,1695", "473,425", "0,775"}, kOverflow},
+        RecipeCase{kNepers, "534,075", {"4638,9755", "534,075", "0,775"}, kOverflow},
+        RecipeCase{kNepers, "-534,075", {"-4638,9755", "-534,075", "0"}, {}},
+        RecipeCase{
+            kVolts, "3,4116395824028125E15", {"312,87", "35,98", "3,4116395824028125E15"}, {}},
+        RecipeCase{kDecibels, "232,31", {"232,31", "26,7453", "319743483765,4587"}, {}}));
 
 TEST(Recipes, TakeTheUsersDecimalSeparator)
 {

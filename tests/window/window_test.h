@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "window/form_flows.h"
 #include "window/window_driver.h"
 
 namespace level::testing {
@@ -28,18 +27,6 @@ protected:
     {
         window->FocusAndSelectAll(field);
         window->TypeKeys(text);
-    }
-
-    // Clicks and typing, as a flow gives them.
-    void RunSteps(const std::vector<Step>& steps) const
-    {
-        for (const Step& step : steps) {
-            if (step.typed != nullptr) {
-                TypeInto(step.control, step.typed);
-            } else {
-                window->Click(step.control);
-            }
-        }
     }
 
     [[nodiscard]] std::string Text(Control control) const { return window->See(control).text; }
