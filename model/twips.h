@@ -21,6 +21,7 @@ struct PixelRect {
     int top;
     int width;
     int height;
+    bool operator==(const PixelRect&) const = default;
 };
 
 // Twips to pixels on a screen of dpi dots per inch, rounded to the nearest

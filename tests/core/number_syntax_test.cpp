@@ -30,16 +30,14 @@ TEST_P(SoundSettingsOf, AreTheseAndReadBackWhatTheyWrite)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(RealLocalesStayAsTheyAre, SoundSettingsOf,
-                         ::testing::Values(SettingsCase{{",", "."}, {",", "."}},
-                                           SettingsCase{{".", ","}, {".", ","}},
-                                           SettingsCase{{",", "\u00A0"}, {",", "\u00A0"}},
-                                           SettingsCase{{",", "\u202F"}, {",", "\u202F"}},
-                                           SettingsCase{{",", " "}, {",", " "}},
-                                           SettingsCase{{".", "'"}, {".", "'"}},
-                                           SettingsCase{{".", "\u2019"}, {".", "\u2019"}},
-                                           SettingsCase{{"\u066B", "\u066C"}, {"\u066B", "\u066C"}},
-                                           SettingsCase{{",", ""}, {",", ""}}));
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(RealLocalesStayAsTheyAre, SoundSettingsOf, ::testing::Values(
+    SettingsCase{{",", "."}, {",", "."}}, SettingsCase{{".", ","}, {".", ","}},
+    SettingsCase{{",", "\u00A0"}, {",", "\u00A0"}}, SettingsCase{{",", "\u202F"}, {",", "\u202F"}},
+    SettingsCase{{",", " "}, {",", " "}}, SettingsCase{{".", "'"}, {".", "'"}},
+    SettingsCase{{".", "\u2019"}, {".", "\u2019"}}, SettingsCase{{"\u066B", "\u066C"}, {"\u066B", "\u066C"}},
+    SettingsCase{{",", ""}, {",", ""}}));
+// clang-format on
 
 // Symbols a user may type in the Windows settings that would make a written
 // text read back as another number.

@@ -259,17 +259,10 @@ class WrittenTextsReadBack : public ::testing::TestWithParam<RegionalSettings> {
 TEST_P(WrittenTextsReadBack, ExactlyAndToTheNearestDouble)
 {
     const RegionalSettings& settings = GetParam();
-    std::vector<std::int64_t> samples = {0,
-                                         1,
-                                         -1,
-                                         9999,
-                                         10000,
-                                         kMaxUnits,
-                                         kMinUnits,
-                                         kMaxUnits - 1,
-                                         kMinUnits + 1,
-                                         (std::int64_t{1} << 53) + 1,
-                                         -(std::int64_t{1} << 53) - 1};
+    // clang-format off
+    std::vector<std::int64_t> samples = {0, 1, -1, 9999, 10000, kMaxUnits, kMinUnits, kMaxUnits - 1,
+                                         kMinUnits + 1, (std::int64_t{1} << 53) + 1, -(std::int64_t{1} << 53) - 1};
+    // clang-format on
     std::mt19937_64 random(20261208);
     for (int i = 0; i < 20000; ++i) {
         const auto bits = static_cast<std::int64_t>(random());

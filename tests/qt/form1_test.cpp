@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QFontInfo>
 #include <QFontMetrics>
-#include <QLabel>
 #include <QMessageBox>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -71,25 +70,17 @@ TEST_F(Form1Test, UsesTheLargeFontWithCyrillicGlyphsThatFit)
     }
     // Every caption fits its control, beside an option's indicator and
     // within a push button's margins.
-    for (const Control name : {Label2, Label3, Label4}) {
-        const auto* label = Find<QLabel>(name);
-        EXPECT_LE(QFontMetrics(label->font()).horizontalAdvance(label->text()), label->width())
-            << ControlName(name);
-    }
     const QStyle* style = form_->style();
     const int indicator = style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth) +
                           style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing);
-    for (const Control name : {Option1, Option2, Option3}) {
-        const auto* option = Find<QAbstractButton>(name);
-        EXPECT_LE(QFontMetrics(option->font()).horizontalAdvance(option->text()) + indicator,
-                  option->width())
-            << ControlName(name);
-    }
     const int margins = 2 * style->pixelMetric(QStyle::PM_ButtonMargin);
-    for (const Control name : {Command1, Command2}) {
-        const auto* command = Find<QAbstractButton>(name);
-        EXPECT_LE(QFontMetrics(command->font()).horizontalAdvance(command->text()) + margins,
-                  command->width())
+    const std::pair<Control, int> captions[] = {
+        {Label2, 0},          {Label3, 0},          {Label4, 0},         {Option1, indicator},
+        {Option2, indicator}, {Option3, indicator}, {Command1, margins}, {Command2, margins}};
+    for (const auto& [name, room] : captions) {
+        const QWidget* widget = Find(name);
+        const QString caption = widget->property("text").toString();
+        EXPECT_LE(QFontMetrics(widget->font()).horizontalAdvance(caption) + room, widget->width())
             << ControlName(name);
     }
 }

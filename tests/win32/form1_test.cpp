@@ -40,13 +40,6 @@ protected:
         form_->Show(SW_SHOWNORMAL);
     }
 
-    [[nodiscard]] HWND Handle(Control control) const
-    {
-        HWND handle = form_->Controls()[control];
-        EXPECT_NE(handle, nullptr) << ControlName(control);
-        return handle;
-    }
-
     // A key through the program's message loop with another held (none
     // for 0); whether the window took it.
     bool PressWith(int held, UINT message, WPARAM key)
@@ -90,11 +83,12 @@ TEST_F(Form1Win32Test, EveryCaptionFitsItsControl)
             continue;
         }
         const SIZE extent =
-            testing::RealisedFontOf(Handle(control), win32::Widen(designed.caption)).extent;
+            testing::RealisedFontOf(form_->Controls()[control], win32::Widen(designed.caption))
+                .extent;
         const bool option = control == Option1 || control == Option2 || control == Option3;
         const int mark = option ? GetSystemMetrics(SM_CXMENUCHECK) + 4 : 0;
         RECT rect{};
-        GetClientRect(Handle(control), &rect);
+        GetClientRect(form_->Controls()[control], &rect);
         EXPECT_LE(extent.cx + mark, rect.right) << ControlName(control);
         EXPECT_LE(extent.cy, rect.bottom) << ControlName(control);
     }
@@ -135,7 +129,7 @@ void ExpectTheDesignedFonts(const Form1& form, int dpi)
 // scales from it), and keeps its cleared height.
 TEST_F(Form1Win32Test, LaysItselfOutInItsDesignedOutlineFontsAtEachDpi)
 {
-    SendMessageW(Handle(Command2), BM_CLICK, 0, 0);
+    SendMessageW(form_->Controls()[Command2], BM_CLICK, 0, 0);
     for (const int dpi : {testing::ScreenDpi(), 144, 96}) {
         RECT outer{};
         GetWindowRect(form_->Handle(), &outer);
@@ -146,7 +140,7 @@ TEST_F(Form1Win32Test, LaysItselfOutInItsDesignedOutlineFontsAtEachDpi)
                 continue;
             }
             RECT place{};
-            GetWindowRect(Handle(designed.control), &place);
+            GetWindowRect(form_->Controls()[designed.control], &place);
             MapWindowPoints(nullptr, form_->Handle(), reinterpret_cast<POINT*>(&place), 2);
             EXPECT_EQ((std::array{place.left, place.top, place.right - place.left,
                                   place.bottom - place.top}),
@@ -289,9 +283,9 @@ TEST_F(Form1Win32Test, OpensTheWindowMenuOnTheCaptionAndAFieldsMenuByKey)
                  MAKELPARAM(caption.x, caption.y));
     EXPECT_TRUE(lastPopup.windowMenu);
 
-    SendMessageW(Handle(Option1), BM_CLICK, 0, 0);
+    SendMessageW(form_->Controls()[Option1], BM_CLICK, 0, 0);
     RECT field{};
-    GetWindowRect(Handle(Text1), &field);
+    GetWindowRect(form_->Controls()[Text1], &field);
     for (const auto& [held, message, key] :
          {std::tuple{0, WM_KEYDOWN, VK_APPS}, std::tuple{VK_SHIFT, WM_SYSKEYDOWN, VK_F10}}) {
         lastPopup = {};
@@ -339,8 +333,8 @@ TEST(Form1Win32Frame, ClearLeavesTheDesignedClientHeightOnAThickerFrame)
 TEST_F(Form1Win32Test, DrawsItsControlsWithTheCommonControlsOfVisualStyles)
 {
     SIZE ideal{};
-    EXPECT_TRUE(
-        SendMessageW(Handle(Command1), BCM_GETIDEALSIZE, 0, reinterpret_cast<LPARAM>(&ideal)));
+    EXPECT_TRUE(SendMessageW(form_->Controls()[Command1], BCM_GETIDEALSIZE, 0,
+                             reinterpret_cast<LPARAM>(&ideal)));
     EXPECT_GT(ideal.cx, 0);
 }
 

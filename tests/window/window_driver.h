@@ -32,13 +32,6 @@ enum class Key { Tab, Backtab, Up, Down, Left, Right, Enter, Escape, Space, Ctrl
 // clang-format on
 
 // Pixels of the window's client area.
-struct PixelRect {
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
-    bool operator==(const PixelRect&) const = default;
-};
 struct PixelSize {
     int width = 0;
     int height = 0;
