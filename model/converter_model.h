@@ -60,6 +60,10 @@ public:
     // says when it has applied it.
     [[nodiscard]] bool HeightWritePending() const { return heightWritePending_; }
     void HeightApplied() { heightWritePending_ = false; }
+    // Where the focus is, as the user or a handler left it. A window shows a
+    // handler's focus when it differs from its own; a field that takes it so
+    // has its whole text selected, so that what the user types next
+    // replaces it.
     [[nodiscard]] Control Focus() const { return focus_; }
     // Whether the three fields show one result together: the start's
     // texts, or those of a compute whose recipe ran to its end, until the

@@ -181,8 +181,7 @@ void Form1::ShowLabel1()
     label1->setText(QString::fromStdString(model_.Label1Caption()));
 }
 
-// A handler that moves the focus to a field selects the field's whole text,
-// so that what the user types next replaces it.
+// Shows the model's focus, as ConverterModel::Focus says.
 void Form1::ShowFocus()
 {
     QWidget* focus = widgets_[model_.Focus()];

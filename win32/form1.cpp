@@ -376,8 +376,7 @@ void Form1::ShowOptions()
     }
 }
 
-// A handler that moves the focus to a field selects the field's whole text,
-// so that what the user types next replaces it.
+// Shows the model's focus, as ConverterModel::Focus says.
 void Form1::ShowFocus()
 {
     HWND focus = controls_[model_.Focus()];
