@@ -8,7 +8,6 @@
 #include <QMenu>
 #include <QPainter>
 #include <array>
-#include <utility>
 
 #include "model/field_menu.h"
 #include "model/field_tip.h"

@@ -99,9 +99,13 @@ void Form1::Show(int showCommand)
 
 bool Form1::PreTranslate(MSG& message)
 {
-    HWND focus = GetFocus();
-    const auto [first, last] = Selection(focus);
-    return Carry(AnswerKey(WindowKeyOf(message), controls_.ControlOf(focus), last > first)) ||
+    const WindowKey key = WindowKeyOf(message);
+    const Control focus = controls_.ControlOf(GetFocus());
+    // Only for one of the window's own keys is a field asked for its selection.
+    const auto [first, last] = key != WindowKey::Other && IsField(focus)
+                                   ? Selection(controls_[focus])
+                                   : std::pair<DWORD, DWORD>{};
+    return Carry(AnswerKey(key, focus, last > first)) ||
            IsDialogMessageW(window_, &message) != FALSE;
 }
 
@@ -270,11 +274,13 @@ void Form1::OnCommand(HWND control, int code)
 }
 
 // Every control at its place and in its font at the window's DPI, and the
-// icons at that DPI's sizes.
+// icons at that DPI's sizes. The fonts the controls had until now are
+// deleted only once the controls have their new ones.
 void Form1::LayOut()
 {
-    dialogFont_ = MakeWindowFont(kDialogFontPoints, dpi_);
-    largeFont_ = MakeWindowFont(kLargeFontPoints, dpi_);
+    const WindowFont oldDialog =
+        std::exchange(dialogFont_, MakeWindowFont(kDialogFontPoints, dpi_));
+    const WindowFont oldLarge = std::exchange(largeFont_, MakeWindowFont(kLargeFontPoints, dpi_));
     for (const ControlRow& row : kForm1Controls) {
         const PixelRect place = TwipsToPixels(row.place, dpi_);
         SetWindowPos(controls_[row.control], nullptr, place.left, place.top, place.width,
@@ -328,11 +334,11 @@ bool Form1::OnActivate(bool active)
         return false;
     }
     HWND focus = controls_[model_.Focus()];
-    if (focus == nullptr || IsWindowEnabled(focus) == FALSE) {
-        return false;
+    const bool givenBack = focus != nullptr && IsWindowEnabled(focus) != FALSE;
+    if (givenBack) {
+        SetFocus(focus);
     }
-    SetFocus(focus);
-    return true;
+    return givenBack;
 }
 
 void Form1::ShowModel()
@@ -389,13 +395,15 @@ void Form1::ShowFocus()
     }
 }
 
-// The information line's own font is made anew only for another size or DPI.
+// The information line's own font is made anew only for another size or
+// DPI, and the one it had is deleted only once it has the new one.
 void Form1::ShowLabel1()
 {
     HWND label1 = controls_[Control::Label1];
     const int points = model_.Label1FontSize().value_or(kDialogFontPoints);
+    std::pair<int, WindowFont> old;
     if (const int key = points * 10000 + dpi_; label1Font_.first != key) {
-        label1Font_ = {key, MakeWindowFont(points, dpi_)};
+        old = std::exchange(label1Font_, {key, MakeWindowFont(points, dpi_)});
     }
     SendMessageW(label1, WM_SETFONT, reinterpret_cast<WPARAM>(label1Font_.second.get()), FALSE);
     SetWindowTextW(label1, Widen(model_.Label1Caption()).c_str());

@@ -2,10 +2,7 @@
 
 #include <windows.h>
 
-#include <array>
 #include <memory>
-#include <string>
-#include <string_view>
 #include <utility>
 
 #include "core/regional_settings.h"
