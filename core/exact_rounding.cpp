@@ -1,6 +1,6 @@
 #include "core/exact_rounding.h"
 
-#include <fast_float.h>
+#include <fast_float/fast_float.h>
 
 #include <cmath>
 #include <cstdint>

@@ -1,6 +1,6 @@
 #include "core/numeric_text.h"
 
-#include <fast_float.h>
+#include <fast_float/fast_float.h>
 
 #include <array>
 #include <charconv>
