@@ -10,20 +10,29 @@ namespace {
 struct Entry {
     std::optional<EditCommand> command;  // none for a separator
     std::string_view text;
+    std::string_view shortcut;
 };
 
+constexpr std::string_view kCopyShortcut = "Ctrl+C";
+
 constexpr Entry kEditingMenu[] = {
-    {EditCommand::Undo, kMenuUndo},
-    {EditCommand::Redo, kMenuRedo},
+    {EditCommand::Undo, kMenuUndo, "Ctrl+Z"},
+    {EditCommand::Redo, kMenuRedo, "Ctrl+Shift+Z"},
     {},
-    {EditCommand::Cut, kMenuCut},
-    {EditCommand::Copy, kMenuCopy},
-    {EditCommand::Paste, kMenuPaste},
-    {EditCommand::Delete, kMenuDelete},
+    {EditCommand::Cut, kMenuCut, "Ctrl+X"},
+    {EditCommand::Copy, kMenuCopy, kCopyShortcut},
+    {EditCommand::Paste, kMenuPaste, "Ctrl+V"},
+    {EditCommand::Delete, kMenuDelete, {}},
     {},
-    {EditCommand::SelectAll, kMenuSelectAll},
+    {EditCommand::SelectAll, kMenuSelectAll, "Ctrl+A"},
+    {},
+    {EditCommand::CopyResultLine, kMenuCopyResultLine, "Ctrl+Shift+C"},
 };
-constexpr Entry kGreyedMenu[] = {{EditCommand::Copy, kMenuCopy}};
+constexpr Entry kGreyedMenu[] = {
+    {EditCommand::Copy, kMenuCopy, kCopyShortcut},
+    {},
+    {EditCommand::CopyResultLine, kMenuCopyResultLine, "Ctrl+Shift+C"},
+};
 
 bool Available(EditCommand command, const FieldState& field)
 {
@@ -42,6 +51,8 @@ bool Available(EditCommand command, const FieldState& field)
         case EditCommand::Copy:
         case EditCommand::CopyWholeText:
             return field.hasText;
+        case EditCommand::CopyResultLine:
+            return field.fieldsAreOneResult;
     }
     return false;
 }
@@ -59,9 +70,20 @@ std::vector<FieldMenuItem> FieldMenu(const FieldState& field)
         if (command == EditCommand::Copy && !(field.enabled && field.hasSelection)) {
             command = EditCommand::CopyWholeText;
         }
-        items.push_back({command, entry.text, command && Available(*command, field)});
+        items.push_back(
+            {command, entry.text, entry.shortcut, command && Available(*command, field)});
     }
     return items;
+}
+
+std::optional<EditCommand> CopyCommand(const FieldState& field)
+{
+    for (const FieldMenuItem& item : FieldMenu(field)) {
+        if (item.shortcut == kCopyShortcut && item.available) {
+            return item.command;
+        }
+    }
+    return std::nullopt;
 }
 
 }  // namespace level

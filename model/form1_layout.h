@@ -95,21 +95,32 @@ inline constexpr std::array<ControlRow, 14> kForm1Controls = {{
            kind == ControlKind::PushButton;
 }
 
-// The arrow keys move through the option group in tab order, wrapping
-// within it, as the Windows dialog manager does: the option a step of +1
-// (Down, Right) or -1 (Up, Left) reaches from an option; none from any
-// other control.
-[[nodiscard]] constexpr Control NextOption(Control from, int step)
+// The arrow keys move through the option row as the screen shows it, not
+// in tab order (which runs right to left there): the option beside one to
+// its left (step -1: Left and Up) or to its right (step +1: Right and
+// Down), wrapping at the row's ends; none from any other control.
+[[nodiscard]] constexpr Control OptionBeside(Control from, int step)
 {
     if (from == Control::None || RowOf(from).kind != ControlKind::Option) {
         return Control::None;
     }
-    std::size_t index = IndexOf(from);
-    do {
-        index = (index + kForm1Controls.size() + static_cast<std::size_t>(step)) %
-                kForm1Controls.size();
-    } while (kForm1Controls.at(index).kind != ControlKind::Option);
-    return kForm1Controls.at(index).control;
+    // Each option's place along the step: the next one is the nearest
+    // ahead, and past the end of the row the farthest behind.
+    const auto along = [step](const ControlRow& row) { return row.place.left * step; };
+    const ControlRow* next = nullptr;
+    const ControlRow* wrapped = nullptr;
+    for (const ControlRow& row : kForm1Controls) {
+        if (row.kind != ControlKind::Option) {
+            continue;
+        }
+        if (along(row) > along(RowOf(from)) && (next == nullptr || along(row) < along(*next))) {
+            next = &row;
+        }
+        if (wrapped == nullptr || along(row) < along(*wrapped)) {
+            wrapped = &row;
+        }
+    }
+    return (next != nullptr ? next : wrapped)->control;
 }
 
 // The fields' one further design setting, their 3-D appearance, is off: each

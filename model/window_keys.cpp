@@ -4,7 +4,7 @@
 
 namespace level {
 
-KeyAnswer AnswerKey(WindowKey key, Control focus, bool fieldSelection)
+KeyAnswer AnswerKey(WindowKey key, Control focus)
 {
     const bool field = IsField(focus);
     const bool button = focus != Control::None && RowOf(focus).kind == ControlKind::PushButton;
@@ -15,7 +15,9 @@ KeyAnswer AnswerKey(WindowKey key, Control focus, bool fieldSelection)
         case WindowKey::KeypadDecimal:
             return field ? KeyAnswer{KeyAction::TypeDecimalSeparator, focus} : KeyAnswer{};
         case WindowKey::CtrlC:
-            return field && fieldSelection ? KeyAnswer{} : KeyAnswer{KeyAction::CopyResultLine};
+            return field ? KeyAnswer{KeyAction::CopyFromField, focus} : KeyAnswer{};
+        case WindowKey::CtrlShiftC:
+            return {KeyAction::CopyResultLine};
         case WindowKey::CtrlA:
             return field ? KeyAnswer{KeyAction::SelectAll, focus} : KeyAnswer{};
         case WindowKey::MenuKey:
@@ -26,7 +28,7 @@ KeyAnswer AnswerKey(WindowKey key, Control focus, bool fieldSelection)
         case WindowKey::Right:
         case WindowKey::Up:
         case WindowKey::Left:
-            if (const Control next = NextOption(focus, step); next != Control::None) {
+            if (const Control next = OptionBeside(focus, step); next != Control::None) {
                 return {KeyAction::Click, next};
             }
             return {};

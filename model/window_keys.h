@@ -6,11 +6,24 @@ namespace level {
 
 // The keys the window answers itself, beyond what its controls and the
 // platform's focus navigation do. Each binding names its native keys so.
-enum class WindowKey { Other, KeypadDecimal, CtrlC, CtrlA, MenuKey, Enter, Down, Right, Up, Left };
+enum class WindowKey {
+    Other,
+    KeypadDecimal,
+    CtrlC,
+    CtrlShiftC,
+    CtrlA,
+    MenuKey,
+    Enter,
+    Down,
+    Right,
+    Up,
+    Left
+};
 
 enum class KeyAction {
     None,                  // the key goes on to the focused control
     TypeDecimalSeparator,  // the user's separator into the field, whatever the layout has there
+    CopyFromField,         // what the field's menu item marked Ctrl+C does (CopyCommand)
     CopyResultLine,        // the three fields as one line (ResultLine), or a beep
     SelectAll,             // the field's whole text
     OpenFieldMenu,         // the field's menu, at the field
@@ -22,12 +35,12 @@ struct KeyAnswer {
     Control target = Control::None;
 };
 
-// What the window does for a key with the focus on a control (or none);
-// fieldSelection tells whether a focused field has text selected. A field
-// copies its own selection, and takes the keypad's decimal key, Ctrl+A and
-// the menu key as above; a focused push button takes Enter as a press, as
-// neither is a default button; an arrow key on an option clicks the option
-// it steps to.
-[[nodiscard]] KeyAnswer AnswerKey(WindowKey key, Control focus, bool fieldSelection);
+// What the window does for a key with the focus on a control (or none). A
+// field takes Ctrl+C, the keypad's decimal key, Ctrl+A and the menu key as
+// above; Ctrl+Shift+C copies the result line wherever the focus is, as the
+// fields' menu item shown with it; a focused push button takes Enter as a
+// press, as neither is a default button; an arrow key on an option clicks
+// the option beside it on screen.
+[[nodiscard]] KeyAnswer AnswerKey(WindowKey key, Control focus);
 
 }  // namespace level

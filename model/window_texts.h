@@ -68,5 +68,6 @@ inline constexpr std::string_view kMenuCopy = "&Копировать";
 inline constexpr std::string_view kMenuPaste = "В&ставить";
 inline constexpr std::string_view kMenuDelete = "Удалить";
 inline constexpr std::string_view kMenuSelectAll = "Выделить всё";
+inline constexpr std::string_view kMenuCopyResultLine = "Копировать &результат";
 
 }  // namespace level

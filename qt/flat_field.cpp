@@ -3,13 +3,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QContextMenuEvent>
-#include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
-#include <array>
 
-#include "model/field_menu.h"
 #include "model/field_tip.h"
 #include "model/readable_grey.h"
 #include "qt/to_qstring.h"
@@ -31,6 +27,8 @@ FlatField::FlatField(QWidget* parent) : QLineEdit(parent)
 {
     setFrame(false);
     setTextMargins(kTextMargin, 0, kTextMargin, 0);
+    // The window opens the menu, which knows the fields as one result.
+    setContextMenuPolicy(Qt::NoContextMenu);
     ReadablyGreyed();
     connect(this, &QLineEdit::textChanged, this, [this](const QString& text) {
         setToolTip(QString::fromStdString(FieldTip(text.toStdString())));
@@ -61,50 +59,76 @@ void FlatField::paintEvent(QPaintEvent* event)
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
-QMenu* FlatField::CreateMenu()
+FieldState FlatField::State(bool fieldsAreOneResult) const
 {
-    // What each command does, in their order, and the standard shortcut
-    // shown beside it.
-    static constexpr std::array<void (*)(QLineEdit&), 7> kCommands = {
-        [](QLineEdit& field) { field.undo(); },     [](QLineEdit& field) { field.redo(); },
-        [](QLineEdit& field) { field.cut(); },      [](QLineEdit& field) { field.copy(); },
-        [](QLineEdit& field) { field.paste(); },    [](QLineEdit& field) { field.del(); },
-        [](QLineEdit& field) { field.selectAll(); }};
-    static constexpr std::array kShortcuts = {
-        QKeySequence::Undo,  QKeySequence::Redo,       QKeySequence::Cut,       QKeySequence::Copy,
-        QKeySequence::Paste, QKeySequence::UnknownKey, QKeySequence::SelectAll, QKeySequence::Copy};
+    return {.enabled = isEnabled(),
+            .hasText = !text().isEmpty(),
+            .hasSelection = hasSelectedText(),
+            .allSelected = selectedText() == text(),
+            .canUndo = isUndoAvailable(),
+            .canRedo = isRedoAvailable(),
+            .canPaste = !QApplication::clipboard()->text().isEmpty(),
+            .fieldsAreOneResult = fieldsAreOneResult};
+}
+
+void FlatField::Run(EditCommand command, const std::optional<std::string>& resultLine)
+{
+    switch (command) {
+        case EditCommand::Undo:
+            undo();
+            return;
+        case EditCommand::Redo:
+            redo();
+            return;
+        case EditCommand::Cut:
+            cut();
+            return;
+        case EditCommand::Copy:
+            copy();
+            return;
+        case EditCommand::Paste:
+            paste();
+            return;
+        case EditCommand::Delete:
+            del();
+            return;
+        case EditCommand::SelectAll:
+            selectAll();
+            return;
+        case EditCommand::CopyWholeText:
+            QApplication::clipboard()->setText(text());
+            return;
+        case EditCommand::CopyResultLine:
+            if (resultLine) {
+                QApplication::clipboard()->setText(QString::fromStdString(*resultLine));
+            }
+            return;
+    }
+}
+
+QMenu* FlatField::CreateMenu(const std::optional<std::string>& resultLine)
+{
     auto* menu = new QMenu(this);
-    const FieldState state{.enabled = isEnabled(),
-                           .hasText = !text().isEmpty(),
-                           .hasSelection = hasSelectedText(),
-                           .allSelected = selectedText() == text(),
-                           .canUndo = isUndoAvailable(),
-                           .canRedo = isRedoAvailable(),
-                           .canPaste = !QApplication::clipboard()->text().isEmpty()};
-    for (const FieldMenuItem& item : FieldMenu(state)) {
+    for (const FieldMenuItem& item : FieldMenu(State(resultLine.has_value()))) {
         if (!item.command) {
             menu->addSeparator();
             continue;
         }
-        const auto index = static_cast<std::size_t>(*item.command);
         QAction* action = menu->addAction(ToQString(item.text));
         action->setEnabled(item.available);
-        action->setShortcut(kShortcuts.at(index));
-        connect(action, &QAction::triggered, this, [this, index] {
-            if (index < kCommands.size()) {
-                kCommands.at(index)(*this);
-            } else {
-                QApplication::clipboard()->setText(text());
-            }
-        });
+        action->setShortcut(QKeySequence(ToQString(item.shortcut)));
+        connect(action, &QAction::triggered, this,
+                [this, command = *item.command, resultLine] { Run(command, resultLine); });
     }
     menu->setAttribute(Qt::WA_DeleteOnClose);
     return menu;
 }
 
-void FlatField::contextMenuEvent(QContextMenuEvent* event)
+void FlatField::Copy()
 {
-    CreateMenu()->popup(event->globalPos());
+    if (const auto command = CopyCommand(State(false))) {
+        Run(*command, std::nullopt);
+    }
 }
 
 }  // namespace level::qt

@@ -2,6 +2,10 @@
 
 #include <QLineEdit>
 #include <QString>
+#include <optional>
+#include <string>
+
+#include "model/field_menu.h"
 
 class QMenu;
 
@@ -18,17 +22,19 @@ class FlatField final : public QLineEdit {
 public:
     explicit FlatField(QWidget* parent);
 
-    // The field's menu: the editing commands while it is enabled, only
-    // «Копировать» while it is greyed. Either way, «Копировать» with
-    // nothing selected copies the whole text.
-    [[nodiscard]] QMenu* CreateMenu();
+    // The field's menu (model/field_menu.h), given the window's result
+    // line, where the fields are one result.
+    [[nodiscard]] QMenu* CreateMenu(const std::optional<std::string>& resultLine);
+    // What Ctrl+C does here: the menu's item marked with it.
+    void Copy();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void ReadablyGreyed();
+    [[nodiscard]] FieldState State(bool fieldsAreOneResult) const;
+    void Run(EditCommand command, const std::optional<std::string>& resultLine);
 };
 
 }  // namespace level::qt

@@ -225,10 +225,8 @@ bool Form1::eventFilter(QObject* watched, QEvent* event)
     if (event->type() != QEvent::KeyPress) {
         return QWidget::eventFilter(watched, event);
     }
-    auto* widget = static_cast<QWidget*>(watched);
-    const auto* field = qobject_cast<const FlatField*>(widget);
-    return Carry(AnswerKey(WindowKeyOf(*static_cast<QKeyEvent*>(event)), widgets_.ControlOf(widget),
-                           field != nullptr && field->hasSelectedText()));
+    return Carry(AnswerKey(WindowKeyOf(*static_cast<QKeyEvent*>(event)),
+                           widgets_.ControlOf(static_cast<QWidget*>(watched))));
 }
 
 // The keys the window answers itself, by their names in the model: a key
@@ -243,6 +241,10 @@ WindowKey Form1::WindowKeyOf(const QKeyEvent& key)
         {Qt::Key_Down, {}, WindowKey::Down},      {Qt::Key_Right, {}, WindowKey::Right},
         {Qt::Key_Up, {}, WindowKey::Up},          {Qt::Key_Left, {}, WindowKey::Left}};
     // clang-format on
+    if (key.keyCombination() ==
+        QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_C)) {
+        return WindowKey::CtrlShiftC;
+    }
     if (key.matches(QKeySequence::Copy) || key.matches(QKeySequence::SelectAll)) {
         return key.matches(QKeySequence::Copy) ? WindowKey::CtrlC : WindowKey::CtrlA;
     }
@@ -264,6 +266,9 @@ bool Form1::Carry(const KeyAnswer& answer)
         case KeyAction::TypeDecimalSeparator:
             Field(answer.target)->insert(ToQString(model_.Settings().decimalSeparator));
             return true;
+        case KeyAction::CopyFromField:
+            Field(answer.target)->Copy();
+            return true;
         case KeyAction::CopyResultLine:
             if (const auto line = ResultLine(model_)) {
                 QApplication::clipboard()->setText(QString::fromStdString(*line));
@@ -275,7 +280,9 @@ bool Form1::Carry(const KeyAnswer& answer)
             Field(answer.target)->selectAll();
             return true;
         case KeyAction::OpenFieldMenu:
-            Field(answer.target)->CreateMenu()->popup(target->mapToGlobal(QPoint(0, 0)));
+            Field(answer.target)
+                ->CreateMenu(ResultLine(model_))
+                ->popup(target->mapToGlobal(QPoint(0, 0)));
             return true;
         case KeyAction::Click:
             target->setFocus(Qt::TabFocusReason);
@@ -285,11 +292,12 @@ bool Form1::Carry(const KeyAnswer& answer)
     return false;
 }
 
-// A greyed field takes no mouse input, so its right click comes here.
+// A field's right click comes here: the window's menu knows the fields as
+// one result, and a greyed field takes no mouse input.
 void Form1::contextMenuEvent(QContextMenuEvent* event)
 {
     if (const Control control = widgets_.ControlOf(childAt(event->pos())); IsField(control)) {
-        Field(control)->CreateMenu()->popup(event->globalPos());
+        Field(control)->CreateMenu(ResultLine(model_))->popup(event->globalPos());
         return;
     }
     QWidget::contextMenuEvent(event);

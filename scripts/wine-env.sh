@@ -1,12 +1,17 @@
-# Sourced by the scripts that run the Windows programs under Wine.
+# Sourced by the scripts that run the Windows programs under Wine; the one
+# place that knows where Debian keeps Wine's loaders and how a prefix is set
+# up for the tests and the screenshots.
 #
 # wine32_missing prints why no 32-bit Wine runs here, and nothing where one
 # does. wine_use PRESET sets wine_preset and wine_loader for the build of
 # that preset (windows: the 32-bit program, windows64: the 64-bit one) and
 # exports its Wine prefix. Sourcing picks the shipped 32-bit build where
 # 32-bit Wine runs, otherwise the 64-bit one.
+wine32_loader=/usr/lib/wine/wine
+wine64_loader=/usr/lib/wine/wine64
+
 wine32_missing() {
-    if /usr/lib/wine/wine --version >/dev/null 2>&1; then
+    if "$wine32_loader" --version >/dev/null 2>&1; then
         return
     fi
     if ! dpkg-query -W -f='${Status}' wine32:i386 2>/dev/null | grep -q 'install ok installed'; then
@@ -19,11 +24,60 @@ wine32_missing() {
 wine_use() {
     wine_preset=$1
     if [ "$wine_preset" = windows ]; then
-        wine_loader=/usr/lib/wine/wine
+        wine_loader=$wine32_loader
     else
-        wine_loader=/usr/lib/wine/wine64
+        wine_loader=$wine64_loader
     fi
     export WINEPREFIX="$PWD/build/$wine_preset/wineprefix" WINEDEBUG=-all WINELOADER=$wine_loader
+}
+
+# One wineserver from the first program of a run to its last. Left to
+# itself the server ends a few seconds after its last client, and a program
+# that starts just then fails to connect ("recvmsg: Connection reset by
+# peer"); so it is started persistent, and ended and waited for before the
+# next one starts.
+wine_server_start() {
+    wineserver -w 2>/dev/null || true
+    wineserver -p
+}
+wine_server_stop() {
+    wineserver -k 2>/dev/null || true
+    wineserver -w 2>/dev/null || true
+}
+
+# Sets a value in the prefix's registry, for the next start of Wine on:
+# LogPixels (the screen's dots per inch) or ThemeActive (Wine's light visual
+# style). The server that took it ends before any program runs, so that no
+# desktop process of it outlives the write without a display.
+wine_set() {
+    local key
+    case $1 in
+        dpi) key=('HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD) ;;
+        theme) key=('HKCU\Software\Microsoft\Windows\CurrentVersion\ThemeManager' /v ThemeActive /t REG_SZ) ;;
+        *) echo "wine_set: no setting $1" >&2; return 2 ;;
+    esac
+    wine_server_start
+    "$wine_loader" reg add "${key[@]}" /d "$2" /f >/dev/null 2>&1
+    wine_server_stop
+}
+
+# Makes the prefix of the build chosen by wine_use ready to run its window:
+# Windows' bitmap fonts, which Wine lacks until they are in its prefix (among
+# them "MS Sans Serif" for each code page), and the locales Wine is to
+# follow, made privately, for Wine follows a locale only where the C library
+# has it: en_US and ru_RU, and any named. Exports LOCPATH.
+wine_prefix_ready() {
+    if [ ! -d "$WINEPREFIX" ]; then
+        xvfb-run -a "$wine_loader" wineboot --init >/dev/null 2>&1
+        wine_server_stop
+    fi
+    cp -u /usr/share/wine/fonts/*.fon "$WINEPREFIX/drive_c/windows/Fonts/"
+    export LOCPATH="$PWD/build/$wine_preset/locale"
+    mkdir -p "$LOCPATH"
+    local locale
+    for locale in en_US.UTF-8 ru_RU.UTF-8 "$@"; do
+        [ -d "$LOCPATH/$locale" ] || localedef -i "${locale%%.*}" -f UTF-8 "$LOCPATH/$locale"
+    done
 }
 
 if [ -z "$(wine32_missing)" ]; then

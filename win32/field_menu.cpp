@@ -1,6 +1,6 @@
 #include "win32/field_menu.h"
 
-#include <string>
+#include <vector>
 
 #include "model/field_menu.h"
 #include "win32/clipboard.h"
@@ -10,7 +10,7 @@
 namespace level::win32 {
 namespace {
 
-FieldState StateOf(HWND field)
+FieldState StateOf(HWND field, bool fieldsAreOneResult)
 {
     const auto [first, last] = Selection(field);
     const auto length = static_cast<DWORD>(GetWindowTextLengthW(field));
@@ -20,41 +20,82 @@ FieldState StateOf(HWND field)
             .hasSelection = last > first,
             .allSelected = first == 0 && last == length,
             .canUndo = SendMessageW(field, EM_CANUNDO, 0, 0) != FALSE,
-            .canPaste = IsClipboardFormatAvailable(CF_UNICODETEXT) != FALSE};
+            .canPaste = IsClipboardFormatAvailable(CF_UNICODETEXT) != FALSE,
+            .fieldsAreOneResult = fieldsAreOneResult};
 }
 
-// What the edit control does for each command, in their order; 0 where
-// the window does it itself.
-constexpr UINT kMessages[] = {WM_UNDO, 0, WM_CUT, WM_COPY, WM_PASTE, WM_CLEAR, 0, 0};
+void Copy(HWND owner, const std::wstring& text)
+{
+    if (!PutOnClipboard(owner, text)) {
+        MessageBeep(MB_OK);  // as for any command that cannot be done
+    }
+}
+
+void Run(HWND owner, HWND field, EditCommand command, const std::optional<std::string>& resultLine)
+{
+    switch (command) {
+        case EditCommand::Undo:
+            SendMessageW(field, WM_UNDO, 0, 0);
+            return;
+        case EditCommand::Redo:  // an edit control has none to offer
+            return;
+        case EditCommand::Cut:
+            SendMessageW(field, WM_CUT, 0, 0);
+            return;
+        case EditCommand::Copy:
+            SendMessageW(field, WM_COPY, 0, 0);
+            return;
+        case EditCommand::Paste:
+            SendMessageW(field, WM_PASTE, 0, 0);
+            return;
+        case EditCommand::Delete:
+            SendMessageW(field, WM_CLEAR, 0, 0);
+            return;
+        case EditCommand::SelectAll:
+            SendMessageW(field, EM_SETSEL, 0, -1);
+            return;
+        case EditCommand::CopyWholeText:
+            Copy(owner, WindowText(field));
+            return;
+        case EditCommand::CopyResultLine:
+            if (resultLine) {
+                Copy(owner, Widen(*resultLine));
+            }
+            return;
+    }
+}
 
 }  // namespace
 
-void ShowFieldMenu(HWND owner, HWND field, POINT at)
+void ShowFieldMenu(HWND owner, HWND field, POINT at, const std::optional<std::string>& resultLine)
 {
+    const std::vector<FieldMenuItem> items = FieldMenu(StateOf(field, resultLine.has_value()));
     HMENU menu = CreatePopupMenu();
-    for (const FieldMenuItem& item : FieldMenu(StateOf(field))) {
+    // Each item's id is its place in the menu, from 1 (0 is no choice).
+    for (UINT id = 1; const FieldMenuItem& item : items) {
         if (!item.command) {
             AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-            continue;
+        } else {
+            std::wstring text = Widen(item.text);
+            if (!item.shortcut.empty()) {
+                text += L'\t' + Widen(item.shortcut);
+            }
+            AppendMenuW(menu, item.available ? MF_STRING : MF_STRING | MF_GRAYED, id, text.c_str());
         }
-        AppendMenuW(menu, item.available ? MF_STRING : MF_STRING | MF_GRAYED,
-                    static_cast<UINT>(*item.command) + 1, Widen(item.text).c_str());
+        ++id;
     }
     const auto chosen = static_cast<UINT>(
         TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, owner, nullptr));
     DestroyMenu(menu);
-    if (chosen == 0) {
-        return;
+    if (chosen != 0 && items.at(chosen - 1).command) {
+        Run(owner, field, *items.at(chosen - 1).command, resultLine);
     }
-    const auto command = static_cast<EditCommand>(chosen - 1);
-    if (command == EditCommand::CopyWholeText) {
-        if (!PutOnClipboard(owner, WindowText(field))) {
-            MessageBeep(MB_OK);
-        }
-    } else if (command == EditCommand::SelectAll) {
-        SendMessageW(field, EM_SETSEL, 0, -1);
-    } else if (const UINT message = kMessages[chosen - 1]; message != 0) {
-        SendMessageW(field, message, 0, 0);
+}
+
+void CopyFromField(HWND owner, HWND field)
+{
+    if (const auto command = CopyCommand(StateOf(field, false))) {
+        Run(owner, field, *command, std::nullopt);
     }
 }
 

@@ -3,8 +3,6 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
-#include "win32/field_menu.h"
-
 namespace level::win32 {
 namespace {
 
@@ -52,11 +50,14 @@ LRESULT CALLBACK FlatFieldProcedure(HWND field, UINT message, WPARAM wParam, LPA
             RedrawWindow(field, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
             return result;
         }
-        case WM_CONTEXTMENU:
-            // As the edit control's own menu does, the field takes the focus.
+        case WM_CONTEXTMENU: {
+            // As the edit control's own menu does, the field takes the focus;
+            // the window opens the menu, which knows the fields as one result.
             SetFocus(field);
-            ShowFieldMenu(GetParent(field), field, MenuPoint(field, lParam));
-            return 0;
+            const POINT at = MenuPoint(field, lParam);
+            return SendMessageW(GetParent(field), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(field),
+                                MAKELPARAM(at.x, at.y));
+        }
         case WM_NCDESTROY:
             RemoveWindowSubclass(field, &FlatFieldProcedure, 0);
             break;

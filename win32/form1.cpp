@@ -99,31 +99,31 @@ void Form1::Show(int showCommand)
 
 bool Form1::PreTranslate(MSG& message)
 {
-    const WindowKey key = WindowKeyOf(message);
-    const Control focus = controls_.ControlOf(GetFocus());
-    // Only for one of the window's own keys is a field asked for its selection.
-    const auto [first, last] = key != WindowKey::Other && IsField(focus)
-                                   ? Selection(controls_[focus])
-                                   : std::pair<DWORD, DWORD>{};
-    return Carry(AnswerKey(key, focus, last > first)) ||
+    return Carry(AnswerKey(WindowKeyOf(message), controls_.ControlOf(GetFocus()))) ||
            IsDialogMessageW(window_, &message) != FALSE;
 }
 
 // The keys the window answers itself, by their names in the model: a key
-// pressed with another held (none for 0).
+// pressed with at least these of Control and Shift held, the first row
+// that matches.
 WindowKey Form1::WindowKeyOf(const MSG& message)
 {
+    constexpr bool kCtrl = true;
+    constexpr bool kShift = true;
     // clang-format off
-    static constexpr std::tuple<UINT, WPARAM, int, WindowKey> kKeys[] = {
-        {WM_KEYDOWN, VK_DECIMAL, 0, WindowKey::KeypadDecimal}, {WM_KEYDOWN, 'C', VK_CONTROL, WindowKey::CtrlC},
-        {WM_KEYDOWN, 'A', VK_CONTROL, WindowKey::CtrlA},       {WM_KEYDOWN, VK_APPS, 0, WindowKey::MenuKey},
-        {WM_SYSKEYDOWN, VK_F10, VK_SHIFT, WindowKey::MenuKey}, {WM_KEYDOWN, VK_RETURN, 0, WindowKey::Enter},
-        {WM_KEYDOWN, VK_DOWN, 0, WindowKey::Down},             {WM_KEYDOWN, VK_RIGHT, 0, WindowKey::Right},
-        {WM_KEYDOWN, VK_UP, 0, WindowKey::Up},                 {WM_KEYDOWN, VK_LEFT, 0, WindowKey::Left}};
+    static constexpr std::tuple<UINT, WPARAM, bool, bool, WindowKey> kKeys[] = {
+        {WM_KEYDOWN, VK_DECIMAL, !kCtrl, !kShift, WindowKey::KeypadDecimal},
+        {WM_KEYDOWN, 'C', kCtrl, kShift, WindowKey::CtrlShiftC},  {WM_KEYDOWN, 'C', kCtrl, !kShift, WindowKey::CtrlC},
+        {WM_KEYDOWN, 'A', kCtrl, !kShift, WindowKey::CtrlA},      {WM_KEYDOWN, VK_APPS, !kCtrl, !kShift, WindowKey::MenuKey},
+        {WM_SYSKEYDOWN, VK_F10, !kCtrl, kShift, WindowKey::MenuKey}, {WM_KEYDOWN, VK_RETURN, !kCtrl, !kShift, WindowKey::Enter},
+        {WM_KEYDOWN, VK_DOWN, !kCtrl, !kShift, WindowKey::Down},  {WM_KEYDOWN, VK_RIGHT, !kCtrl, !kShift, WindowKey::Right},
+        {WM_KEYDOWN, VK_UP, !kCtrl, !kShift, WindowKey::Up},      {WM_KEYDOWN, VK_LEFT, !kCtrl, !kShift, WindowKey::Left}};
     // clang-format on
-    for (const auto& [kind, key, held, name] : kKeys) {
-        if (message.message == kind && message.wParam == key &&
-            (held == 0 || GetKeyState(held) < 0)) {
+    const bool ctrl = GetKeyState(VK_CONTROL) < 0;
+    const bool shift = GetKeyState(VK_SHIFT) < 0;
+    for (const auto& [kind, key, withCtrl, withShift, name] : kKeys) {
+        if (message.message == kind && message.wParam == key && (ctrl || !withCtrl) &&
+            (shift || !withShift)) {
             return name;
         }
     }
@@ -141,6 +141,9 @@ bool Form1::Carry(const KeyAnswer& answer)
             SendMessageW(
                 target, EM_REPLACESEL, TRUE,
                 reinterpret_cast<LPARAM>(Widen(model_.Settings().decimalSeparator).c_str()));
+            return true;
+        case KeyAction::CopyFromField:
+            CopyFromField(window_, target);
             return true;
         case KeyAction::CopyResultLine:
             if (const auto line = ResultLine(model_);
@@ -192,7 +195,8 @@ LRESULT Form1::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
             DrawShape1(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
             return TRUE;
         case WM_CONTEXTMENU:
-            if (OnContextMenu({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)})) {
+            if (OnContextMenu(reinterpret_cast<HWND>(wParam),
+                              {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)})) {
                 return 0;
             }
             break;  // over the caption, the window menu
@@ -309,16 +313,19 @@ void Form1::OnDpiChanged(int dpi, const RECT& suggested)
     SetClientHeight(window_, clientHeight);
 }
 
-// A greyed field takes no mouse input, so its right click reaches the
-// window.
-bool Form1::OnContextMenu(POINT at)
+// A field's menu, from the field itself (FlatField passes it on, since the
+// window's menu knows the fields as one result) or, for a greyed field,
+// which takes no mouse input, from the point of a right click on the window.
+bool Form1::OnContextMenu(HWND clicked, POINT at)
 {
-    POINT inWindow = at;
-    ScreenToClient(window_, &inWindow);
-    const Control control =
-        controls_.ControlOf(ChildWindowFromPointEx(window_, inWindow, CWP_SKIPINVISIBLE));
+    Control control = controls_.ControlOf(clicked);
+    if (!IsField(control)) {
+        POINT inWindow = at;
+        ScreenToClient(window_, &inWindow);
+        control = controls_.ControlOf(ChildWindowFromPointEx(window_, inWindow, CWP_SKIPINVISIBLE));
+    }
     if (IsField(control)) {
-        ShowFieldMenu(window_, controls_[control], at);
+        ShowFieldMenu(window_, controls_[control], at, ResultLine(model_));
     }
     return IsField(control);
 }

@@ -51,7 +51,7 @@ private:
     void OnCommand(HWND control, int code);
     static WindowKey WindowKeyOf(const MSG& message);
     bool Carry(const KeyAnswer& answer);
-    bool OnContextMenu(POINT at);
+    bool OnContextMenu(HWND clicked, POINT at);
     bool OnActivate(bool active);
     void ShowModel();
     void ShowOptions();

@@ -1,4 +1,6 @@
+#include <algorithm>
 #include <array>
+#include <optional>
 #include <string>
 #include <tuple>
 #include <utility>
@@ -9,6 +11,7 @@
 #include "capturing_report.h"
 #include "model/converter_model.h"
 #include "model/event_dispatch.h"
+#include "model/field_menu.h"
 #include "model/form1_layout.h"
 #include "model/window_keys.h"
 #include "model/window_texts.h"
@@ -64,8 +67,7 @@ TEST(Twips, BecomePixelsAtTheScreensDpi)
               (std::array{353, 252, 419, 0, -1}));
 }
 
-// The keys the window answers itself, by the focused control; a field's
-// selection is the field's own to copy.
+// The keys the window answers itself, by the focused control.
 TEST(WindowKeys, AreAnsweredByTheFocusedControl)
 {
     using enum WindowKey;
@@ -73,17 +75,43 @@ TEST(WindowKeys, AreAnsweredByTheFocusedControl)
     using Control::Text1, Control::Text2, Control::Text3, Control::Option1, Control::Option2,
         Control::Option3, Control::Command2;
     // clang-format off
-    const std::tuple<WindowKey, Control, bool, KeyAction, Control> answers[] = {
-        {KeypadDecimal, Text2, false, TypeDecimalSeparator, Text2}, {CtrlA, Text3, false, SelectAll, Text3},
-        {CtrlC, Text1, true, None, Control::None}, {CtrlC, Option2, false, CopyResultLine, Control::None},
-        {MenuKey, Text1, false, OpenFieldMenu, Text1}, {Enter, Command2, false, Click, Command2},
-        {Enter, Text1, false, None, Control::None}, {Left, Option1, false, Click, Option3},
+    const std::tuple<WindowKey, Control, KeyAction, Control> answers[] = {
+        {KeypadDecimal, Text2, TypeDecimalSeparator, Text2}, {CtrlA, Text3, SelectAll, Text3},
+        {CtrlC, Text1, CopyFromField, Text1}, {CtrlC, Option2, None, Control::None},
+        {CtrlShiftC, Option2, CopyResultLine, Control::None}, {CtrlShiftC, Text1, CopyResultLine, Control::None},
+        {MenuKey, Text1, OpenFieldMenu, Text1}, {Enter, Command2, Click, Command2},
+        {Enter, Text1, None, Control::None}, {Left, Option1, Click, Option2},
     };
     // clang-format on
-    for (const auto& [key, focus, selection, action, target] : answers) {
-        const KeyAnswer answer = AnswerKey(key, focus, selection);
+    for (const auto& [key, focus, action, target] : answers) {
+        const KeyAnswer answer = AnswerKey(key, focus);
         EXPECT_EQ(std::pair(answer.action, answer.target), std::pair(action, target))
             << static_cast<int>(key) << " on " << static_cast<int>(focus);
+    }
+}
+
+// Ctrl+C does what the menu item shown beside it does, and that item is
+// available exactly when it copies something; the result line has an item
+// of its own, available while the fields are one result.
+TEST(FieldMenu, CtrlCIsTheCopyItemAndTheResultLineItsOwnItem)
+{
+    using enum EditCommand;
+    const std::tuple<FieldState, std::optional<EditCommand>> cases[] = {
+        {{.enabled = true, .hasText = true, .hasSelection = true}, Copy},
+        {{.enabled = true, .hasText = true}, CopyWholeText},
+        {{.enabled = false, .hasText = true, .hasSelection = true}, CopyWholeText},
+        {{.enabled = true, .fieldsAreOneResult = true}, std::nullopt},
+    };
+    for (const auto& [state, copy] : cases) {
+        EXPECT_EQ(CopyCommand(state), copy);
+        const auto items = FieldMenu(state);
+        const auto marked = std::ranges::find(items, "Ctrl+C", &FieldMenuItem::shortcut);
+        ASSERT_NE(marked, items.end());
+        EXPECT_EQ(marked->available, copy.has_value());
+        EXPECT_EQ(marked->available ? marked->command : std::nullopt, copy);
+        EXPECT_EQ(items.back().text, "Копировать &результат");
+        EXPECT_EQ(items.back().shortcut, "Ctrl+Shift+C");
+        EXPECT_EQ(items.back().available, state.fieldsAreOneResult);
     }
 }
 
@@ -118,8 +146,8 @@ struct OptionCase {
     std::vector<bool> enabled;
     Control focus;
     Control option;
-    Control down;  // the option an arrow Down or Right steps to, wrapping
-    Control up;    // Up or Left
+    Control down;  // the option an arrow Down or Right steps to: the one to its right on screen
+    Control up;    // Up or Left: the one to its left
 };
 
 class OptionClick : public ::testing::TestWithParam<OptionCase> {};
@@ -138,17 +166,17 @@ TEST_P(OptionClick, EnablesItsFieldAndFocusesIt)
     EXPECT_EQ(Texts(model), (std::vector<std::string>{"5", "0", "0,775"}));
     EXPECT_EQ(model.FirstFocus(),
               GetParam().focus == Control::Text1 ? Control::Text1 : Control::Option1);
-    EXPECT_EQ(NextOption(GetParam().option, 1), GetParam().down);
-    EXPECT_EQ(NextOption(GetParam().option, -1), GetParam().up);
-    EXPECT_EQ(NextOption(GetParam().focus, 1), Control::None);
+    EXPECT_EQ(OptionBeside(GetParam().option, 1), GetParam().down);
+    EXPECT_EQ(OptionBeside(GetParam().option, -1), GetParam().up);
+    EXPECT_EQ(OptionBeside(GetParam().focus, 1), Control::None);
 }
 
 using enum Control;
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Handlers, OptionClick, ::testing::Values(
-    OptionCase{&ConverterModel::Option1_Click, {true, false, false}, {true, false, false}, Text1, Option1, Option2, Option3},
-    OptionCase{&ConverterModel::Option2_Click, {false, true, false}, {false, false, true}, Text3, Option2, Option3, Option1},
-    OptionCase{&ConverterModel::Option3_Click, {false, false, true}, {false, true, false}, Text2, Option3, Option1, Option2}));
+    OptionCase{&ConverterModel::Option1_Click, {true, false, false}, {true, false, false}, Text1, Option1, Option3, Option2},
+    OptionCase{&ConverterModel::Option2_Click, {false, true, false}, {false, false, true}, Text3, Option2, Option1, Option3},
+    OptionCase{&ConverterModel::Option3_Click, {false, false, true}, {false, true, false}, Text2, Option3, Option2, Option1}));
 // clang-format on
 
 TEST(Compute, WithNoOptionShowsThePromptAndChangesNoField)

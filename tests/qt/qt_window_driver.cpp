@@ -12,7 +12,9 @@
 #include <QMenu>
 #include <QTest>
 #include <QToolTip>
+#include <algorithm>
 #include <memory>
+#include <tuple>
 
 #include <gtest/gtest.h>
 
@@ -53,14 +55,21 @@ public:
 
     void Press(Key key) override
     {
-        static const std::pair<Qt::Key, Qt::KeyboardModifier> kKeys[] = {
-            {Qt::Key_Tab, Qt::NoModifier},        {Qt::Key_Backtab, Qt::ShiftModifier},
-            {Qt::Key_Up, Qt::NoModifier},         {Qt::Key_Down, Qt::NoModifier},
-            {Qt::Key_Left, Qt::NoModifier},       {Qt::Key_Right, Qt::NoModifier},
-            {Qt::Key_Return, Qt::NoModifier},     {Qt::Key_Escape, Qt::NoModifier},
-            {Qt::Key_Space, Qt::NoModifier},      {Qt::Key_C, Qt::ControlModifier},
-            {Qt::Key_Period, Qt::KeypadModifier}, {Qt::Key_A, Qt::ControlModifier}};
-        const auto& [qtKey, modifier] = kKeys[static_cast<int>(key)];
+        // clang-format off
+        static const std::tuple<Key, Qt::Key, Qt::KeyboardModifiers> kKeys[] = {
+            {Key::Tab, Qt::Key_Tab, Qt::NoModifier},          {Key::Backtab, Qt::Key_Backtab, Qt::ShiftModifier},
+            {Key::Up, Qt::Key_Up, Qt::NoModifier},            {Key::Down, Qt::Key_Down, Qt::NoModifier},
+            {Key::Left, Qt::Key_Left, Qt::NoModifier},        {Key::Right, Qt::Key_Right, Qt::NoModifier},
+            {Key::Enter, Qt::Key_Return, Qt::NoModifier},     {Key::Escape, Qt::Key_Escape, Qt::NoModifier},
+            {Key::Space, Qt::Key_Space, Qt::NoModifier},      {Key::CtrlC, Qt::Key_C, Qt::ControlModifier},
+            {Key::CtrlShiftC, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier},
+            {Key::KeypadDecimal, Qt::Key_Period, Qt::KeypadModifier},
+            {Key::CtrlA, Qt::Key_A, Qt::ControlModifier}};
+        // clang-format on
+        const auto* row =
+            std::ranges::find(kKeys, key, [](const auto& keyRow) { return std::get<0>(keyRow); });
+        ASSERT_NE(row, std::end(kKeys));
+        const auto& [name, qtKey, modifier] = *row;
         QTest::keyClick(Receiver(), qtKey, modifier);
     }
 
@@ -113,9 +122,11 @@ public:
         std::vector<std::string> items;
         QAction* chosen = nullptr;
         for (QAction* action : menu->actions()) {
-            const QString shown =
-                action->text().section(QLatin1Char('\t'), 0, 0).remove(QLatin1Char('&'));
-            if (shown == ToQString(item)) {
+            // The item's name, and the keys that do the same.
+            const QString name = action->text().remove(QLatin1Char('&'));
+            const QString keys = action->shortcut().toString(QKeySequence::PortableText);
+            const QString shown = keys.isEmpty() ? name : name + QStringLiteral("  ") + keys;
+            if (name == ToQString(item)) {
                 chosen = action;
             }
             items.push_back(action->isSeparator() ? "-"

@@ -11,6 +11,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -82,18 +83,29 @@ public:
 
     void Press(Key key) override
     {
-        static constexpr std::array<WPARAM, 12> kKeys = {VK_TAB,   VK_TAB,   VK_UP,      VK_DOWN,
-                                                         VK_LEFT,  VK_RIGHT, VK_RETURN,  VK_ESCAPE,
-                                                         VK_SPACE, 'C',      VK_DECIMAL, 'A'};
-        // Shift held for Backtab and Control for Ctrl+C and Ctrl+A, as the dialog
-        // manager and the window read them.
+        // Each key, with Shift or Control held as the dialog manager and the
+        // window read them.
+        // clang-format off
+        static constexpr std::tuple<Key, WPARAM, bool, bool> kKeys[] = {
+            {Key::Tab, VK_TAB, false, false},         {Key::Backtab, VK_TAB, true, false},
+            {Key::Up, VK_UP, false, false},           {Key::Down, VK_DOWN, false, false},
+            {Key::Left, VK_LEFT, false, false},       {Key::Right, VK_RIGHT, false, false},
+            {Key::Enter, VK_RETURN, false, false},    {Key::Escape, VK_ESCAPE, false, false},
+            {Key::Space, VK_SPACE, false, false},     {Key::CtrlC, 'C', false, true},
+            {Key::CtrlShiftC, 'C', true, true},       {Key::KeypadDecimal, VK_DECIMAL, false, false},
+            {Key::CtrlA, 'A', false, true}};
+        // clang-format on
+        const auto* row =
+            std::ranges::find(kKeys, key, [](const auto& keyRow) { return std::get<0>(keyRow); });
+        ASSERT_NE(row, std::end(kKeys));
+        const auto [name, virtualKey, shift, control] = *row;
         std::array<BYTE, 256> keys{};
         GetKeyboardState(keys.data());
-        keys[VK_SHIFT] = key == Key::Backtab ? 0x80 : 0;
-        keys[VK_CONTROL] = key == Key::CtrlC || key == Key::CtrlA ? 0x80 : 0;
+        keys[VK_SHIFT] = shift ? 0x80 : 0;
+        keys[VK_CONTROL] = control ? 0x80 : 0;
         SetKeyboardState(keys.data());
-        Deliver(WM_KEYDOWN, kKeys.at(static_cast<std::size_t>(key)));
-        Deliver(WM_KEYUP, kKeys.at(static_cast<std::size_t>(key)));
+        Deliver(WM_KEYDOWN, virtualKey);
+        Deliver(WM_KEYUP, virtualKey);
         keys[VK_SHIFT] = 0;
         keys[VK_CONTROL] = 0;
         SetKeyboardState(keys.data());
@@ -309,14 +321,18 @@ private:
             std::array<wchar_t, 64> text{};
             GetMenuStringW(menu, static_cast<UINT>(i), text.data(), static_cast<int>(text.size()),
                            MF_BYPOSITION);
+            // The item's name, and after a tab the keys that do the same.
             std::wstring shown(text.data());
-            const std::size_t amp = shown.find(L'&');
+            const std::size_t tab = shown.find(L'\t');
+            std::wstring name = shown.substr(0, tab);
+            const std::size_t amp = name.find(L'&');
             if (amp != std::wstring::npos) {
-                shown.erase(amp, 1);
+                name.erase(amp, 1);
             }
-            if (shown == chosenItem_ && amp != std::wstring::npos) {
-                mnemonic = shown[amp];
+            if (name == chosenItem_ && amp != std::wstring::npos) {
+                mnemonic = name[amp];
             }
+            shown = tab == std::wstring::npos ? name : name + L"  " + shown.substr(tab + 1);
             const bool greyed = (GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION) &
                                  (MF_GRAYED | MF_DISABLED)) != 0;
             const std::string item = win32::Narrow(shown);

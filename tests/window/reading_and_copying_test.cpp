@@ -1,5 +1,7 @@
 // Reading a result and taking it elsewhere: greyed yet readable, whole on
-// hover, copied from a field's menu or as one line with Ctrl+C.
+// hover, copied from a field's menu or with its keys.
+
+#include <algorithm>
 
 #include "window/designed_form.h"
 #include "window/field_colours.h"
@@ -75,50 +77,58 @@ TEST_F(LongResultWindowTest, TellsAScreenReaderEachNameAndEachFieldsWholeText)
     }
 }
 
-// Ctrl+C with nothing selected copies the three fields as one line; with a
-// selection, the selection.
-TEST_F(ComputedWindowTest, CtrlCCopiesTheResultsAsOneLine)
+// Ctrl+C in a field copies what its menu's «Копировать» copies: the
+// selection, or else the field's whole text, as it stands before a compute
+// too. Ctrl+Shift+C copies the three fields as one line, from anywhere, while
+// they are one result; after typing without a compute the clipboard keeps
+// what it held.
+TEST_F(ComputedWindowTest, CtrlCCopiesTheFieldAndCtrlShiftCTheResultLine)
 {
-    window->Press(Key::CtrlC);
+    window->Press(Key::CtrlShiftC);
     EXPECT_EQ(window->Clipboard(), "10 дБ = 1,1513 Нп = 2,4508 В");
-    window->Press(Key::Tab);
-    window->Press(Key::CtrlC);
+    TypeInto(Text1, "5");
+    window->Press(Key::CtrlShiftC);
     EXPECT_EQ(window->Clipboard(), "10 дБ = 1,1513 Нп = 2,4508 В");
+    window->Press(Key::CtrlC);
+    EXPECT_EQ(window->Clipboard(), "5");
+    window->RightClickAndChoose(Text3, "Копировать");
     window->FocusAndSelectAll(Text1);
     window->Press(Key::CtrlC);
-    EXPECT_EQ(window->Clipboard(), "10");
-}
-
-// Ctrl+C copies the line only while the three fields are one result (when
-// they are, the model says): after typing without a compute it copies
-// nothing, and the clipboard keeps the last line.
-TEST_F(ComputedWindowTest, CtrlCCopiesNoLineWhileTheFieldsAreNotOneResult)
-{
-    window->Press(Key::CtrlC);
-    TypeInto(Text1, "20");
-    window->Press(Key::Tab);  // out of the field and its selection
-    window->Press(Key::CtrlC);
-    EXPECT_EQ(window->Clipboard(), "10 дБ = 1,1513 Нп = 2,4508 В");
+    EXPECT_EQ(window->Clipboard(), "5");
 }
 
 // A greyed field's menu copies its whole text, and the field stays greyed
-// and unfocused.
+// and unfocused; the result line is an item of its own.
 TEST_F(ComputedWindowTest, AGreyedFieldsMenuCopiesItsWholeText)
 {
-    EXPECT_EQ(window->RightClickAndChoose(Text3, "Копировать"), (Items{"Копировать"}));
+    EXPECT_EQ(window->RightClickAndChoose(Text3, "Копировать"),
+              (Items{"Копировать  Ctrl+C", "-", "Копировать результат  Ctrl+Shift+C"}));
     EXPECT_EQ(window->Clipboard(), "2,4508");
     EXPECT_FALSE(window->See(Text3).enabled);
     EXPECT_EQ(window->Focused(), Command1);
+    window->RightClickAndChoose(Text2, "Копировать результат");
+    EXPECT_EQ(window->Clipboard(), "10 дБ = 1,1513 Нп = 2,4508 В");
 }
 
-// The entered field's menu holds the editing commands, in Russian; with
-// nothing selected, «Копировать» copies the whole text.
+// The entered field's menu holds the editing commands, in Russian, each
+// beside the keys that do the same; with nothing selected, «Копировать»
+// copies the whole text, and in an emptied field it and the result line
+// are greyed and the clipboard keeps what it held.
 TEST_F(ComputedWindowTest, TheEnteredFieldsMenuEditsInRussian)
 {
-    window->Press(Key::CtrlC);  // something to paste
+    window->Press(Key::CtrlShiftC);  // something to paste
     EXPECT_EQ(window->RightClickAndChoose(Text1, "Копировать"),
-              (Items{"Отменить действие", "(Повторить действие)", "-", "(Вырезать)", "Копировать",
-                     "Вставить", "(Удалить)", "-", "Выделить всё"}));
+              (Items{"Отменить действие  Ctrl+Z", "(Повторить действие  Ctrl+Shift+Z)", "-",
+                     "(Вырезать  Ctrl+X)", "Копировать  Ctrl+C", "Вставить  Ctrl+V", "(Удалить)",
+                     "-", "Выделить всё  Ctrl+A", "-", "Копировать результат  Ctrl+Shift+C"}));
+    EXPECT_EQ(window->Clipboard(), "10");
+    window->Click(Command2);
+    window->Click(Option1);
+    const Items emptied = window->RightClickAndChoose(Text1, "Копировать");
+    for (const char* greyed : {"(Копировать  Ctrl+C)", "(Копировать результат  Ctrl+Shift+C)"}) {
+        EXPECT_EQ(std::ranges::count(emptied, greyed), 1) << greyed;
+    }
+    window->Press(Key::CtrlC);
     EXPECT_EQ(window->Clipboard(), "10");
 }
 

@@ -117,12 +117,16 @@ TEST_F(WindowTest, TabsInTheDesignedOrderWithTheOptionsAsOneStop)
     EXPECT_TRUE(Reports().empty());
 }
 
-// An arrow key on an option clicks the option it steps to (which one, the
-// model's rule says), and its handler puts the focus in its field.
-TEST_F(WindowTest, ArrowKeysClickTheNextOptionInTabOrder)
+// An arrow key on an option clicks the option beside it as the row reads on
+// screen, «Неперы», «Вольты», «Децибеллы», wrapping at the ends; its
+// handler puts the focus in its field.
+TEST_F(WindowTest, ArrowKeysClickTheOptionBesideOnScreen)
 {
-    const std::tuple<Key, Control, Control> steps[] = {
-        {Key::Down, Option2, Text3}, {Key::Right, Option3, Text2}, {Key::Left, Option2, Text3}};
+    window->Click(Option1);
+    const std::tuple<Key, Control, Control> steps[] = {{Key::Left, Option2, Text3},
+                                                       {Key::Right, Option1, Text1},
+                                                       {Key::Down, Option3, Text2},
+                                                       {Key::Up, Option1, Text1}};
     for (const auto& [key, selected, focused] : steps) {
         if (IsField(window->Focused())) {
             // Back to the group: it stands next to the field in tab order.

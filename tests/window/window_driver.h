@@ -27,8 +27,8 @@ using enum Control;
 
 // The keys the window's behaviours press.
 // clang-format off
-enum class Key { Tab, Backtab, Up, Down, Left, Right, Enter, Escape, Space, CtrlC, KeypadDecimal,
-                 CtrlA };
+enum class Key { Tab, Backtab, Up, Down, Left, Right, Enter, Escape, Space, CtrlC, CtrlShiftC,
+                 KeypadDecimal, CtrlA };
 // clang-format on
 
 // Pixels of the window's client area.
