@@ -1,7 +1,9 @@
 #include <QApplication>
 #include <QString>
+#include <QStringList>
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
 
 #include "model/system_regional_settings.h"
 #include "qt/form1.h"
@@ -11,16 +13,38 @@ namespace {
 
 const char* programPath = "level-converter";
 
-// Qt ends the program when it can open no display; say so plainly, with a
-// command that runs the program under a virtual one, after Qt's own words.
-void ExplainAFailedStart(QtMsgType type, const QMessageLogContext& context, const QString& message)
+// The program's own word when it has no display to open its window on.
+void SayThereIsNoDisplay()
 {
-    std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+    std::fprintf(stderr,
+                 "level-converter: no display to open the window on.\n"
+                 "Run it on a desktop, or under a virtual one: xvfb-run -a %s\n",
+                 programPath);
+}
+
+// Whether the environment names an X11 or a Wayland display, or a platform
+// of Qt's to use instead of one.
+bool DisplayNamed()
+{
+    for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        if (const char* value = std::getenv(variable); value != nullptr && *value != '\0') {
+            return true;
+        }
+    }
+    return false;
+}
+
+// What Qt says while it opens the display, held back: where it cannot, the
+// program's own word comes first and Qt's after it as the detail; where it
+// can, Qt's warnings follow as they came.
+QStringList heldBack;
+
+void HoldBack(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    heldBack << qFormatLogMessage(type, context, message);
     if (type == QtFatalMsg) {
-        std::fprintf(stderr,
-                     "level-converter: no display to open the window on.\n"
-                     "Run it on a desktop, or under a virtual one: xvfb-run -a %s\n",
-                     programPath);
+        SayThereIsNoDisplay();
+        std::fprintf(stderr, "%s\n", qPrintable(heldBack.join(QLatin1Char('\n'))));
         std::_Exit(EXIT_FAILURE);
     }
 }
@@ -35,9 +59,16 @@ int main(int /*argc*/, char* argv[])
     int argumentCount = 1;
     char* arguments[] = {argv[0], nullptr};
 
-    const QtMessageHandler qtHandler = qInstallMessageHandler(&ExplainAFailedStart);
+    if (!DisplayNamed()) {
+        SayThereIsNoDisplay();
+        return EXIT_FAILURE;
+    }
+    const QtMessageHandler qtHandler = qInstallMessageHandler(&HoldBack);
     QApplication application(argumentCount, arguments);
     qInstallMessageHandler(qtHandler);
+    for (const QString& message : std::as_const(heldBack)) {
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+    }
     QApplication::setApplicationName(QStringLiteral("level-converter"));
     QApplication::setApplicationVersion(QStringLiteral(LEVEL_CONVERTER_VERSION));
 

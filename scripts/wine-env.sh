@@ -35,10 +35,13 @@ wine_use() {
 # itself the server ends a few seconds after its last client, and a program
 # that starts just then fails to connect ("recvmsg: Connection reset by
 # peer"); so it is started persistent, and ended and waited for before the
-# next one starts.
+# next one starts. Wine's own services start with a session's first program
+# and live as long as its server: started here, with no output, they hold
+# none of a caller's open (a test runner would wait on it for ever).
 wine_server_start() {
     wineserver -w 2>/dev/null || true
     wineserver -p
+    "$wine_loader" cmd /c exit </dev/null >/dev/null 2>&1 || true
 }
 wine_server_stop() {
     wineserver -k 2>/dev/null || true

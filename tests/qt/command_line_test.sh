@@ -13,12 +13,21 @@ QT_QPA_PLATFORM=offscreen timeout 3 "$program" -platform no-such-platform -rever
 status=$?
 [ "$status" -eq 124 ] || fail "with Qt's options on the command line the window did not stay open (exit $status)"
 
-# With no display at all: a plain message, a command to try, and exit 1.
-message=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM timeout 10 "$program" 2>&1)
-status=$?
-[ "$status" -eq 1 ] || fail "without a display the exit status was $status, not 1"
-grep -q "no display to open the window on" <<<"$message" || fail "no plain no-display message: $message"
-grep -qF "xvfb-run -a $program" <<<"$message" || fail "the message names no command that runs it: $message"
+# With no display at all, or one that cannot be opened: the program's own
+# message first, a command to try, and exit 1; with none at all, nothing of
+# Qt's.
+for display in "" :4999; do
+    message=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM ${display:+DISPLAY=$display} \
+        timeout 10 "$program" 2>&1)
+    status=$?
+    [ "$status" -eq 1 ] || fail "display '$display': the exit status was $status, not 1"
+    [ "$(head -n 1 <<<"$message")" = "level-converter: no display to open the window on." ] ||
+        fail "display '$display': the program's message is not the first line: $message"
+    grep -qxF "Run it on a desktop, or under a virtual one: xvfb-run -a $program" <<<"$message" ||
+        fail "display '$display': the message names no command that runs it: $message"
+    [ -n "$display" ] || [ "$(wc -l <<<"$message")" -eq 2 ] ||
+        fail "with no display, more than the program's own two lines: $message"
+done
 
 echo "$failures of the start checks failed"
 exit $((failures > 0))
