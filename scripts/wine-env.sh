@@ -37,11 +37,14 @@ wine_use() {
 # peer"); so it is started persistent, and ended and waited for before the
 # next one starts. Wine's own services start with a session's first program
 # and live as long as its server: started here, with no output, they hold
-# none of a caller's open (a test runner would wait on it for ever).
+# none of a caller's open (a test runner would wait on it for ever). That
+# first program runs on a display of its own, as the desktop process it
+# starts keeps the display it found, none included; it ends with that
+# display, and the next program starts one on its own.
 wine_server_start() {
     wineserver -w 2>/dev/null || true
     wineserver -p
-    "$wine_loader" cmd /c exit </dev/null >/dev/null 2>&1 || true
+    xvfb-run -a "$wine_loader" cmd /c exit </dev/null >/dev/null 2>&1 || true
 }
 wine_server_stop() {
     wineserver -k 2>/dev/null || true

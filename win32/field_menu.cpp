@@ -42,9 +42,12 @@ void Run(HWND owner, HWND field, EditCommand command, const std::optional<std::s
         case EditCommand::Cut:
             SendMessageW(field, WM_CUT, 0, 0);
             return;
-        case EditCommand::Copy:
-            SendMessageW(field, WM_COPY, 0, 0);
+        case EditCommand::Copy: {
+            // Not WM_COPY: the edit control tries the clipboard only once.
+            const auto [first, last] = Selection(field);
+            Copy(owner, WindowText(field).substr(first, last - first));
             return;
+        }
         case EditCommand::Paste:
             SendMessageW(field, WM_PASTE, 0, 0);
             return;
