@@ -58,7 +58,7 @@ void ComputeOnAFullField(benchmark::State& state, char filler)
         try {
             model.Command1_Click();
         } catch (const level::ConversionError& error) {
-            benchmark::DoNotOptimize(error.number());
+            benchmark::DoNotOptimize(error.kind());
         }
     }
 }

@@ -24,9 +24,4 @@ ConversionError::ConversionError(ErrorKind kind)
 {
 }
 
-std::string_view ConversionError::description() const noexcept
-{
-    return DescribeError(kind_);
-}
-
 }  // namespace level

@@ -14,20 +14,25 @@ enum class ErrorKind : int {
     TypeMismatch = 13,
 };
 
-// Raised by every numeric operation that cannot give a result. It carries the
-// run-time error number and a Russian description for the report.
+// The run-time error number of a kind, as the user reads it.
+[[nodiscard]] constexpr int ErrorNumber(ErrorKind kind) noexcept
+{
+    return static_cast<int>(kind);
+}
+
+// The platform's Russian description of a kind, as the report shows it.
+[[nodiscard]] std::string_view DescribeError(ErrorKind kind) noexcept;
+
+// Raised by every numeric operation that cannot give a result; what() is
+// the kind's description.
 class ConversionError : public std::runtime_error {
 public:
     explicit ConversionError(ErrorKind kind);
 
     [[nodiscard]] ErrorKind kind() const noexcept { return kind_; }
-    [[nodiscard]] int number() const noexcept { return static_cast<int>(kind_); }
-    [[nodiscard]] std::string_view description() const noexcept;
 
 private:
     ErrorKind kind_;
 };
-
-[[nodiscard]] std::string_view DescribeError(ErrorKind kind) noexcept;
 
 }  // namespace level

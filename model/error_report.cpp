@@ -1,46 +1,39 @@
 #include "model/error_report.h"
 
-#include <array>
 #include <string>
-#include <utility>
 
 namespace level {
 namespace {
 
-// Each number a conversion raises, with what the user can do about it.
-constexpr std::array<std::pair<int, std::string_view>, 4> kAdvice = {{
-    {13, kTypeMismatchAdvice},
-    {6, kOverflowAdvice},
-    {5, kVoltageAboveZeroAdvice},
-    {11, kVoltageAboveZeroAdvice},
-}};
-
-}  // namespace
-
-std::string ErrorAdvice(int number, const RegionalSettings& settings)
+std::string_view AdviceOf(ErrorKind kind)
 {
-    for (const auto& [known, advice] : kAdvice) {
-        if (known == number) {
-            std::string text(advice);
-            if (const std::size_t at = text.find("%1"); at != std::string::npos) {
-                text.replace(at, 2, settings.decimalSeparator);
-            }
-            return text;
-        }
+    switch (kind) {
+        case ErrorKind::TypeMismatch:
+            return kTypeMismatchAdvice;
+        case ErrorKind::Overflow:
+            return kOverflowAdvice;
+        case ErrorKind::InvalidProcedureCall:
+        case ErrorKind::DivisionByZero:
+            return kVoltageAboveZeroAdvice;
     }
     return {};
 }
 
-std::string FormatErrorReport(int number, std::string_view description,
-                              const RegionalSettings& settings)
+}  // namespace
+
+std::string ErrorAdvice(ErrorKind kind, const RegionalSettings& settings)
 {
-    std::string text = std::string(kRunTimeErrorLead) + " '" + std::to_string(number) + "':\n" +
-                       std::string(description);
-    if (const std::string advice = ErrorAdvice(number, settings); !advice.empty()) {
-        text += "\n\n";
-        text += advice;
+    std::string text(AdviceOf(kind));
+    if (const std::size_t at = text.find("%1"); at != std::string::npos) {
+        text.replace(at, 2, settings.decimalSeparator);
     }
     return text;
+}
+
+std::string FormatErrorReport(ErrorKind kind, const RegionalSettings& settings)
+{
+    return std::string(kRunTimeErrorLead) + " '" + std::to_string(ErrorNumber(kind)) + "':\n" +
+           std::string(DescribeError(kind)) + "\n\n" + ErrorAdvice(kind, settings);
 }
 
 }  // namespace level

@@ -20,7 +20,7 @@ void DispatchEvent(ConverterModel& model, void (ConverterModel::*handler)(), Con
         (model.*handler)();
     } catch (const ConversionError& error) {
         show();
-        report.Report(error.number(), error.description(), model.Settings());
+        report.Report(error.kind(), model.Settings());
         model.ReturnToEnteredField();
     }
     show();

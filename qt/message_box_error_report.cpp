@@ -7,12 +7,11 @@
 
 namespace level::qt {
 
-void MessageBoxErrorReport::Report(int number, std::string_view description,
-                                   const RegionalSettings& settings)
+void MessageBoxErrorReport::Report(ErrorKind kind, const RegionalSettings& settings)
 {
     QMessageBox box(QMessageBox::Critical, ToQString(kErrorReportTitle),
-                    QString::fromStdString(FormatErrorReport(number, description, settings)),
-                    QMessageBox::Ok, parent_);
+                    QString::fromStdString(FormatErrorReport(kind, settings)), QMessageBox::Ok,
+                    parent_);
     box.button(QMessageBox::Ok)->setText(ToQString(kErrorReportButton));
     box.exec();
 }

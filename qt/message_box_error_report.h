@@ -12,8 +12,7 @@ namespace level::qt {
 class MessageBoxErrorReport final : public ErrorReport {
 public:
     void SetParent(QWidget* parent) { parent_ = parent; }
-    void Report(int number, std::string_view description,
-                const RegionalSettings& settings) override;
+    void Report(ErrorKind kind, const RegionalSettings& settings) override;
 
 private:
     QPointer<QWidget> parent_;

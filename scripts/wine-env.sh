@@ -73,9 +73,12 @@ wine_set() {
 # follow, made privately, for Wine follows a locale only where the C library
 # has it: en_US and ru_RU, and any named. Exports LOCPATH.
 wine_prefix_ready() {
-    if [ ! -d "$WINEPREFIX" ]; then
+    # A prefix whose making was cut short is made anew.
+    if [ ! -e "$WINEPREFIX/.made" ]; then
+        rm -rf "$WINEPREFIX"
         xvfb-run -a "$wine_loader" wineboot --init >/dev/null 2>&1
         wine_server_stop
+        touch "$WINEPREFIX/.made"
     fi
     cp -u /usr/share/wine/fonts/*.fon "$WINEPREFIX/drive_c/windows/Fonts/"
     export LOCPATH="$PWD/build/$wine_preset/locale"

@@ -2,7 +2,6 @@
 
 #include <functional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "model/error_report.h"
@@ -13,11 +12,10 @@ namespace level::testing {
 // description, and what the three fields showed when it came.
 class CapturingReport final : public ErrorReport {
 public:
-    void Report(int number, std::string_view description,
-                const RegionalSettings& /*settings*/) override
+    void Report(ErrorKind kind, const RegionalSettings& /*settings*/) override
     {
-        numbers.push_back(number);
-        descriptions.emplace_back(description);
+        numbers.push_back(ErrorNumber(kind));
+        descriptions.emplace_back(DescribeError(kind));
         shownAtReport = look ? look() : std::vector<std::string>{};
     }
 

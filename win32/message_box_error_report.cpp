@@ -57,10 +57,9 @@ LRESULT CALLBACK GiveTheTextRoom(int code, WPARAM wParam, LPARAM lParam)
 
 }  // namespace
 
-void MessageBoxErrorReport::Report(int number, std::string_view description,
-                                   const RegionalSettings& settings)
+void MessageBoxErrorReport::Report(ErrorKind kind, const RegionalSettings& settings)
 {
-    const std::wstring text = Widen(FormatErrorReport(number, description, settings));
+    const std::wstring text = Widen(FormatErrorReport(kind, settings));
     const std::wstring title = Widen(kErrorReportTitle);
     boxHook = SetWindowsHookExW(WH_CBT, &GiveTheTextRoom, nullptr, GetCurrentThreadId());
     MessageBoxW(owner_, text.c_str(), title.c_str(), MB_OK | MB_ICONERROR);

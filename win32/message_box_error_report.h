@@ -11,8 +11,7 @@ namespace level::win32 {
 class MessageBoxErrorReport final : public ErrorReport {
 public:
     void SetOwner(HWND owner) { owner_ = owner; }
-    void Report(int number, std::string_view description,
-                const RegionalSettings& settings) override;
+    void Report(ErrorKind kind, const RegionalSettings& settings) override;
 
 private:
     HWND owner_ = nullptr;

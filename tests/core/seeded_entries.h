@@ -52,7 +52,7 @@ inline std::string Outcome(const SeededEntry& entry, const Recipe recipes[3])
     try {
         recipes[recipe](fields, RegionalSettings::Comma());
     } catch (const ConversionError& error) {
-        return std::to_string(error.number());
+        return std::to_string(ErrorNumber(error.kind()));
     }
     return fields.decibels + "|" + fields.nepers + "|" + fields.volts;
 }

@@ -100,7 +100,11 @@ TEST(Form1Readability, DrawsGreyedResultsAtFourAndAHalfToOneOrMore)
 // a title font half as wide again as the box's.
 TEST(MessageBoxErrorReportTest, ShowsTheNumberTheAdviceAndAWholeTitle)
 {
-    for (const int number : {13, 6, 5}) {
+    for (const auto& [kind, number, description] :
+         {std::tuple{ErrorKind::TypeMismatch, 13, "Несоответствие типа"},
+          std::tuple{ErrorKind::Overflow, 6, "Переполнение"},
+          std::tuple{ErrorKind::InvalidProcedureCall, 5,
+                     "Недопустимый вызов процедуры или аргумент"}}) {
         QString title;
         QString text;
         QStringList buttons;
@@ -117,10 +121,11 @@ TEST(MessageBoxErrorReportTest, ShowsTheNumberTheAdviceAndAWholeTitle)
             box->accept();
         });
         MessageBoxErrorReport report;
-        report.Report(number, "описание", RegionalSettings::Point());
+        report.Report(kind, RegionalSettings::Point());
         EXPECT_EQ(title, QStringLiteral("Вычислитель соответствия")) << number;
-        EXPECT_TRUE(
-            text.startsWith(QStringLiteral("Ошибка выполнения '%1':\nописание\n\n").arg(number)))
+        EXPECT_TRUE(text.startsWith(QStringLiteral("Ошибка выполнения '%1':\n%2\n\n")
+                                        .arg(number)
+                                        .arg(QString::fromUtf8(description))))
             << number;
         EXPECT_EQ(buttons, QStringList{QStringLiteral("ОК")}) << number;
         EXPECT_GE(spare, 100) << number;

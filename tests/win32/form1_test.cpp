@@ -382,7 +382,7 @@ TEST(MessageBoxErrorReportWin32, ShowsItsWholeText)
              {ErrorKind::TypeMismatch, ErrorKind::Overflow, ErrorKind::InvalidProcedureCall}) {
             lastBox = {};
             SetTimer(nullptr, 0, 50, &MeasureAndCloseTheBox);
-            MessageBoxErrorReport().Report(static_cast<int>(kind), DescribeError(kind), settings);
+            MessageBoxErrorReport().Report(kind, settings);
             const RECT& control = lastBox.control;
             EXPECT_GT(control.bottom, control.top) << static_cast<int>(kind);
             EXPECT_LE(lastBox.needed.bottom, control.bottom - control.top)
