@@ -6,6 +6,7 @@
 
 #include "core/double_double.h"
 #include "core/exact_rounding.h"
+#include "core/logarithm_reduction.h"
 
 namespace level {
 namespace {
@@ -64,12 +65,7 @@ const std::array<DoubleDouble, 11>& InverseFactorials()
 // has dropped below 2^-106 after 21 terms. m - 1 is exact (Sterbenz).
 std::optional<double> FastNaturalLogarithm(double value)
 {
-    int exponent = 0;
-    double mantissa = std::frexp(value, &exponent);
-    if (mantissa < 0.70710678118654752440) {
-        mantissa *= 2.0;
-        --exponent;
-    }
+    const auto [mantissa, exponent] = ReduceLogarithmArgument(value);
     const DoubleDouble s = DoubleDouble{mantissa - 1.0} / TwoSum(mantissa, 1.0);
     const DoubleDouble square = s * s;
     const auto& coefficients = OddReciprocals();

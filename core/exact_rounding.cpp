@@ -13,6 +13,8 @@
 #define _GLIBCXX_IOSTREAM 1  // NOLINT(bugprone-reserved-identifier)
 #include <boost/multiprecision/cpp_int.hpp>
 
+#include "core/logarithm_reduction.h"
+
 namespace level {
 namespace {
 
@@ -127,14 +129,7 @@ double ExactNaturalLogarithm(double value)
     if (value == 1.0) {
         return 0.0;
     }
-    // ln x = k ln 2 + 2 atanh((m - 1)/(m + 1)) for x = m 2^k, m in
-    // [1/sqrt 2, sqrt 2).
-    int k = 0;
-    double mantissa = std::frexp(value, &k);
-    if (mantissa < 0.70710678118654752440) {
-        mantissa *= 2.0;
-        --k;
-    }
+    const auto [mantissa, k] = ReduceLogarithmArgument(value);
     const Fixed m = FixedOf(mantissa);
     const Fixed logarithm = k * Ln2() + TwiceAtanh(Divide(m - kOne, m + kOne));
     const double magnitude = RoundOnce(abs(logarithm), 0);

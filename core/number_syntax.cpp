@@ -8,7 +8,9 @@ namespace {
 
 constexpr std::string_view kNoBreakSpace = "\u00A0";
 constexpr std::string_view kNarrowNoBreakSpace = "\u202F";
-constexpr std::array<std::string_view, 3> kBlanks = {" ", kNoBreakSpace, kNarrowNoBreakSpace};
+// White space: ASCII's, the no-break and the narrow no-break space.
+constexpr std::array<std::string_view, 8> kBlanks = {
+    " ", "\t", "\n", "\r", "\v", "\f", kNoBreakSpace, kNarrowNoBreakSpace};
 
 bool IsDigit(char c)
 {
@@ -18,13 +20,6 @@ bool IsDigit(char c)
 // Length of the white space at the front of text, or 0.
 std::size_t LeadingSpace(std::string_view text)
 {
-    if (text.empty()) {
-        return 0;
-    }
-    if (text.front() == '\t' || text.front() == '\n' || text.front() == '\r' ||
-        text.front() == '\v' || text.front() == '\f') {
-        return 1;
-    }
     for (std::string_view blank : kBlanks) {
         if (text.starts_with(blank)) {
             return blank.size();
@@ -36,13 +31,6 @@ std::size_t LeadingSpace(std::string_view text)
 // Length of the white space at the back of text, or 0.
 std::size_t TrailingSpace(std::string_view text)
 {
-    if (text.empty()) {
-        return 0;
-    }
-    const char last = text.back();
-    if (last == '\t' || last == '\n' || last == '\r' || last == '\v' || last == '\f') {
-        return 1;
-    }
     for (std::string_view blank : kBlanks) {
         if (text.ends_with(blank)) {
             return blank.size();
@@ -150,8 +138,9 @@ bool HoldsAnyOf(std::string_view text, std::string_view characters)
 
 bool HoldsBlank(std::string_view text)
 {
-    return HoldsAnyOf(text, " \t\n\r\v\f") || text.find(kNoBreakSpace) != std::string_view::npos ||
-           text.find(kNarrowNoBreakSpace) != std::string_view::npos;
+    return std::ranges::any_of(kBlanks, [text](std::string_view blank) {
+        return text.find(blank) != std::string_view::npos;
+    });
 }
 
 constexpr std::string_view kDigitsAndSigns = "0123456789+-";
@@ -205,12 +194,17 @@ std::optional<NumberText> ScanNumber(std::string_view text, const RegionalSettin
     return number;
 }
 
+bool IsSoundDecimalSeparator(std::string_view decimal)
+{
+    return !decimal.empty() && !HoldsAnyOf(decimal, kDigitsAndSigns) &&
+           !HoldsAnyOf(decimal, "eE") && !HoldsBlank(decimal);
+}
+
 RegionalSettings SoundSettings(RegionalSettings settings)
 {
     std::string& decimal = settings.decimalSeparator;
     std::string& group = settings.groupSeparator;
-    if (decimal.empty() || HoldsAnyOf(decimal, kDigitsAndSigns) || HoldsAnyOf(decimal, "eE") ||
-        HoldsBlank(decimal)) {
+    if (!IsSoundDecimalSeparator(decimal)) {
         decimal = ".";
     }
     if (HoldsAnyOf(group, kDigitsAndSigns) || HoldsAnyOf(group, "eE") ||

@@ -48,5 +48,8 @@ struct NumberText {
 //    that holds or is held by the decimal separator (the two equal, say),
 //    is dropped: the numbers are then read without grouping.
 [[nodiscard]] RegionalSettings SoundSettings(RegionalSettings settings);
+// Whether a decimal separator is sound as above: text written with it reads
+// back as written.
+[[nodiscard]] bool IsSoundDecimalSeparator(std::string_view decimal);
 
 }  // namespace level

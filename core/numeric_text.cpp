@@ -15,9 +15,8 @@
 namespace level {
 namespace {
 
-constexpr int kCurrencyDecimals = 4;
-// 2^63: the first magnitude beyond the positive range of a 64-bit integer.
-constexpr std::uint64_t kMagnitudeLimit = std::uint64_t{1} << 63;
+constexpr int kCurrencyDecimals = Currency::kDecimals;
+constexpr std::uint64_t kMagnitudeLimit = Currency::kMagnitudeLimit;
 
 NumberText ScanOrThrow(std::string_view text, const RegionalSettings& settings)
 {
@@ -131,7 +130,7 @@ std::optional<double> ReadPlainNumber(std::string_view text, const RegionalSetti
     std::array<char, 40> chars{};
     const std::string_view decimal = settings.decimalSeparator;
     if (text.empty() || text.size() > chars.size() || decimal.size() != 1 ||
-        decimal.find_first_of("-0123456789") == 0) {
+        !IsSoundDecimalSeparator(decimal)) {
         return std::nullopt;  // a separator that could be read as part of the number
     }
     bool digit = false;
@@ -209,7 +208,7 @@ Currency RoundToCurrency(double value)
     const double scaled = value * static_cast<double>(Currency::kScale);
     // The default rounding mode rounds to nearest with ties to even.
     const double rounded = std::nearbyint(scaled);
-    constexpr double kLimit = 9223372036854775808.0;  // 2^63
+    constexpr auto kLimit = static_cast<double>(Currency::kMagnitudeLimit);
     if (!std::isfinite(rounded) || rounded < -kLimit || rounded >= kLimit) {
         throw ConversionError(ErrorKind::Overflow);
     }
