@@ -9,9 +9,10 @@ configure_file(${PROJECT_SOURCE_DIR}/packaging/copyright.in ${generated}/copyrig
 configure_file(${PROJECT_SOURCE_DIR}/packaging/changelog ${generated}/changelog @ONLY)
 configure_file(${PROJECT_SOURCE_DIR}/qt/org.example.LevelConverter.metainfo.xml.in
     ${generated}/org.example.LevelConverter.metainfo.xml @ONLY)
+configure_file(${PROJECT_SOURCE_DIR}/qt/level-converter.1.in ${generated}/level-converter.1 @ONLY)
 
 # Debian wants the changelog and the manual page compressed, reproducibly.
-foreach(source ${generated}/changelog ${PROJECT_SOURCE_DIR}/qt/level-converter.1)
+foreach(source ${generated}/changelog ${generated}/level-converter.1)
     get_filename_component(name ${source} NAME)
     add_custom_command(OUTPUT ${generated}/${name}.gz
         COMMAND gzip -9nc ${source} > ${generated}/${name}.gz

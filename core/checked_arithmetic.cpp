@@ -26,12 +26,12 @@ double CheckResult(double result, double left, double right)
 
 }  // namespace
 
-double Multiply(double left, double right)
+double CheckedMultiply(double left, double right)
 {
     return CheckResult(left * right, left, right);
 }
 
-double Divide(double dividend, double divisor)
+double CheckedDivide(double dividend, double divisor)
 {
     if (divisor == 0.0 && std::isfinite(dividend) && dividend != 0.0) {
         throw ConversionError(ErrorKind::DivisionByZero);
@@ -39,7 +39,7 @@ double Divide(double dividend, double divisor)
     return CheckResult(dividend / divisor, dividend, divisor);
 }
 
-double TenToThe(double exponent)
+double CheckedTenToThePower(double exponent)
 {
     const double result = TenToThePower(exponent);
     if (!std::isfinite(result)) {
@@ -48,7 +48,7 @@ double TenToThe(double exponent)
     return result;
 }
 
-double NaturalLog(double value)
+double CheckedNaturalLogarithm(double value)
 {
     if (!(value > 0.0)) {
         throw ConversionError(ErrorKind::InvalidProcedureCall);

@@ -7,15 +7,15 @@ namespace level {
 // conditions that count: division by zero (DivisionByZero), overflow and an
 // invalid operation (both Overflow). Underflow and inexact results pass.
 
-[[nodiscard]] double Multiply(double left, double right);
-[[nodiscard]] double Divide(double dividend, double divisor);
+[[nodiscard]] double CheckedMultiply(double left, double right);
+[[nodiscard]] double CheckedDivide(double dividend, double divisor);
 
-// Ten raised to exponent, correctly rounded; Overflow when the result is
+// Ten raised to exponent, correctly rounded (TenToThePower); Overflow when the result is
 // not finite.
-[[nodiscard]] double TenToThe(double exponent);
+[[nodiscard]] double CheckedTenToThePower(double exponent);
 
-// The natural logarithm, correctly rounded; InvalidProcedureCall for an
+// The natural logarithm, correctly rounded (NaturalLogarithm); InvalidProcedureCall for an
 // argument that is zero, negative or not a number.
-[[nodiscard]] double NaturalLog(double value);
+[[nodiscard]] double CheckedNaturalLogarithm(double value);
 
 }  // namespace level

@@ -32,13 +32,13 @@ const Fixed kOne = Fixed(1) << kFraction;
 
 // Each product truncated toward zero, so that a series of shrinking terms
 // ends in zero whatever their signs.
-Fixed Multiply(const Fixed& a, const Fixed& b)
+Fixed MultiplyTruncated(const Fixed& a, const Fixed& b)
 {
     const Fixed product = abs(a * b) >> kFraction;
     return (a < 0) != (b < 0) ? Fixed(-product) : product;
 }
 
-Fixed Divide(const Fixed& a, const Fixed& b)
+Fixed DivideTruncated(const Fixed& a, const Fixed& b)
 {
     return (a << kFraction) / b;
 }
@@ -56,12 +56,12 @@ Fixed FixedOf(double value)
 // 2 atanh x = ln((1 + x)/(1 - x)) for |x| <= 1/3: 2 (x + x^3/3 + x^5/5 ...).
 Fixed TwiceAtanh(const Fixed& x)
 {
-    const Fixed square = Multiply(x, x);
+    const Fixed square = MultiplyTruncated(x, x);
     Fixed power = x;
     Fixed sum = 0;
     for (int odd = 1; power != 0; odd += 2) {
         sum += power / odd;
-        power = Multiply(power, square);
+        power = MultiplyTruncated(power, square);
     }
     return 2 * sum;
 }
@@ -112,13 +112,13 @@ double ExactTenToThePower(double exponent)
     }
     // 10^e = e^t = 2^k e^r, t = e ln 10 = k ln 2 + r with |r| <= ln 2 / 2,
     // and e^r from its series.
-    const Fixed t = Multiply(FixedOf(exponent), Ln10());
+    const Fixed t = MultiplyTruncated(FixedOf(exponent), Ln10());
     const Fixed k = (t + Ln2() / 2) / Ln2() - (t < -Ln2() / 2 ? 1 : 0);
     const Fixed r = t - k * Ln2();
     Fixed term = kOne;
     Fixed sum = kOne;
     for (int n = 1; term != 0; ++n) {
-        term = Multiply(term, r) / n;
+        term = MultiplyTruncated(term, r) / n;
         sum += term;
     }
     return RoundOnce(sum, static_cast<int>(k));
@@ -131,7 +131,7 @@ double ExactNaturalLogarithm(double value)
     }
     const auto [mantissa, k] = ReduceLogarithmArgument(value);
     const Fixed m = FixedOf(mantissa);
-    const Fixed logarithm = k * Ln2() + TwiceAtanh(Divide(m - kOne, m + kOne));
+    const Fixed logarithm = k * Ln2() + TwiceAtanh(DivideTruncated(m - kOne, m + kOne));
     const double magnitude = RoundOnce(abs(logarithm), 0);
     return logarithm < 0 ? -magnitude : magnitude;
 }

@@ -20,8 +20,8 @@ void Write(std::string& field, double value, const RegionalSettings& settings)
 
 double VoltsAtLevel(double decibels)
 {
-    const double exponent = Divide(decibels, kDecibelExponentDivisor);
-    return Multiply(TenToThe(exponent), kReferenceVolts);
+    const double exponent = CheckedDivide(decibels, kDecibelExponentDivisor);
+    return CheckedMultiply(CheckedTenToThePower(exponent), kReferenceVolts);
 }
 
 }  // namespace
@@ -29,7 +29,7 @@ double VoltsAtLevel(double decibels)
 void ConvertFromDecibels(LevelFields& fields, const RegionalSettings& settings)
 {
     double decibels = ParseDouble(fields.decibels, settings);
-    Write(fields.nepers, Divide(decibels, kDecibelsPerNeper), settings);
+    Write(fields.nepers, CheckedDivide(decibels, kDecibelsPerNeper), settings);
     decibels = ParseDouble(fields.decibels, settings);
     Write(fields.volts, VoltsAtLevel(decibels), settings);
 }
@@ -37,7 +37,7 @@ void ConvertFromDecibels(LevelFields& fields, const RegionalSettings& settings)
 void ConvertFromNepers(LevelFields& fields, const RegionalSettings& settings)
 {
     const double nepers = ParseDouble(fields.nepers, settings);
-    Write(fields.decibels, Multiply(nepers, kDecibelsPerNeper), settings);
+    Write(fields.decibels, CheckedMultiply(nepers, kDecibelsPerNeper), settings);
     const double shownDecibels = CurrencyToDouble(ParseCurrency(fields.decibels, settings));
     Write(fields.volts, VoltsAtLevel(shownDecibels), settings);
 }
@@ -45,10 +45,10 @@ void ConvertFromNepers(LevelFields& fields, const RegionalSettings& settings)
 void ConvertFromVolts(LevelFields& fields, const RegionalSettings& settings)
 {
     const double volts = ParseDouble(fields.volts, settings);
-    const double logRatio = NaturalLog(Divide(volts, kReferenceVolts));
-    Write(fields.decibels, Multiply(logRatio, kLogarithmFactor), settings);
+    const double logRatio = CheckedNaturalLogarithm(CheckedDivide(volts, kReferenceVolts));
+    Write(fields.decibels, CheckedMultiply(logRatio, kLogarithmFactor), settings);
     const double shownDecibels = ParseDouble(fields.decibels, settings);
-    Write(fields.nepers, Multiply(shownDecibels, kNepersPerDecibel), settings);
+    Write(fields.nepers, CheckedMultiply(shownDecibels, kNepersPerDecibel), settings);
 }
 
 }  // namespace level

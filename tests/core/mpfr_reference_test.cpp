@@ -81,7 +81,7 @@ TEST(MpfrReference, PowersAndLogarithmsAreCorrectlyRounded)
 double ReferenceVolts(double decibels)
 {
     // An infinite power fails as overflow where it is written.
-    return Multiply(Reference(&mpfr_exp10, Divide(decibels, 20.0)), kReferenceVolts);
+    return CheckedMultiply(Reference(&mpfr_exp10, CheckedDivide(decibels, 20.0)), kReferenceVolts);
 }
 
 void Write(std::string& field, double value)
@@ -91,24 +91,24 @@ void Write(std::string& field, double value)
 
 void ReferenceFromDecibels(LevelFields& fields, const RegionalSettings& settings)
 {
-    Write(fields.nepers, Divide(ParseDouble(fields.decibels, settings), 8.686));
+    Write(fields.nepers, CheckedDivide(ParseDouble(fields.decibels, settings), 8.686));
     Write(fields.volts, ReferenceVolts(ParseDouble(fields.decibels, settings)));
 }
 
 void ReferenceFromNepers(LevelFields& fields, const RegionalSettings& settings)
 {
-    Write(fields.decibels, Multiply(ParseDouble(fields.nepers, settings), 8.686));
+    Write(fields.decibels, CheckedMultiply(ParseDouble(fields.nepers, settings), 8.686));
     Write(fields.volts, ReferenceVolts(CurrencyToDouble(ParseCurrency(fields.decibels, settings))));
 }
 
 void ReferenceFromVolts(LevelFields& fields, const RegionalSettings& settings)
 {
-    const double ratio = Divide(ParseDouble(fields.volts, settings), kReferenceVolts);
+    const double ratio = CheckedDivide(ParseDouble(fields.volts, settings), kReferenceVolts);
     if (!(ratio > 0)) {
         throw ConversionError(ErrorKind::InvalidProcedureCall);
     }
-    Write(fields.decibels, Multiply(Reference(&mpfr_log, ratio), 8.6858));
-    Write(fields.nepers, Multiply(ParseDouble(fields.decibels, settings), 0.115));
+    Write(fields.decibels, CheckedMultiply(Reference(&mpfr_log, ratio), 8.6858));
+    Write(fields.nepers, CheckedMultiply(ParseDouble(fields.decibels, settings), 0.115));
 }
 
 // The digest every build's own recipes must give (correctly_rounded_test).
