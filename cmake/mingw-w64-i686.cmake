@@ -13,4 +13,4 @@ set(MINGW_ARCH_FLAGS "-msse2 -mfpmath=sse -mstackrealign")
 include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64-common.cmake)
 
 # Tests run under Wine.
-set(CMAKE_CROSSCOMPILING_EMULATOR wine)
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-run x86)

@@ -7,4 +7,4 @@ include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64-common.cmake)
 
 # Debian's wine wrapper prefers the 32-bit loader when it is installed;
 # this build needs the 64-bit one.
-set(CMAKE_CROSSCOMPILING_EMULATOR /usr/lib/wine/wine64)
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-run x64)

@@ -9,6 +9,9 @@
 # 32-bit Wine runs, otherwise the 64-bit one.
 wine32_loader=/usr/lib/wine/wine
 wine64_loader=/usr/lib/wine/wine64
+# Sourced with --loaders, it names the loaders and nothing more
+# (scripts/wine-run, which runs inside a test with its prefix set).
+[ "${1:-}" = --loaders ] && return 0
 
 wine32_missing() {
     if "$wine32_loader" --version >/dev/null 2>&1; then
