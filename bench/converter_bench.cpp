@@ -20,7 +20,7 @@ using level::RegionalSettings;
 void Compute(benchmark::State& state, void (ConverterModel::*choose)(), Control field,
              const char* text)
 {
-    ConverterModel model(RegionalSettings::Comma());
+    ConverterModel model(RegionalSettings{",", "."});
     model.Form_Load();
     (model.*choose)();
     model.SetFieldText(field, text);
@@ -50,7 +50,7 @@ void BM_ComputeFromVolts(benchmark::State& state)
 // letters, which is no number. Both end in the error the user is shown.
 void ComputeOnAFullField(benchmark::State& state, char filler)
 {
-    ConverterModel model(RegionalSettings::Comma());
+    ConverterModel model(RegionalSettings{",", "."});
     model.Form_Load();
     model.Option1_Click();
     model.SetFieldText(Control::Text1, std::string(32767, filler));
@@ -73,7 +73,7 @@ void BM_ComputeOnAFieldOfLetters(benchmark::State& state)
 
 void BM_ParseDouble(benchmark::State& state)
 {
-    const RegionalSettings settings = RegionalSettings::Comma();
+    const RegionalSettings settings = RegionalSettings{",", "."};
     const std::string text = "2,4508";
     for (auto _ : state) {
         benchmark::DoNotOptimize(level::ParseDouble(text, settings));
@@ -82,7 +82,7 @@ void BM_ParseDouble(benchmark::State& state)
 
 void BM_FormatCurrency(benchmark::State& state)
 {
-    const RegionalSettings settings = RegionalSettings::Comma();
+    const RegionalSettings settings = RegionalSettings{",", "."};
     const level::Currency amount{24508};
     for (auto _ : state) {
         benchmark::DoNotOptimize(level::FormatCurrency(amount, settings));

@@ -10,11 +10,6 @@ struct RegionalSettings {
     std::string decimalSeparator;
     std::string groupSeparator;
 
-    // Locales the program and its tests meet most often.
-    static RegionalSettings Comma() { return {",", "."}; }
-    static RegionalSettings Point() { return {".", ","}; }
-    static RegionalSettings Russian() { return {",", "\u00A0"}; }
-
     friend bool operator==(const RegionalSettings&, const RegionalSettings&) = default;
 };
 

@@ -1,5 +1,6 @@
 #include "model/converter_model.h"
 
+#include <algorithm>
 #include <array>
 #include <stdexcept>
 #include <utility>
@@ -12,28 +13,35 @@ namespace level {
 
 namespace {
 
-constexpr std::array<std::string LevelFields::*, 3> kFieldTexts = {
-    &LevelFields::decibels, &LevelFields::nepers, &LevelFields::volts};
-
-// The place of a control among the three that start at first (Text1 or
-// Option1); the enumeration lists each three in order.
-std::size_t IndexAmong(Control control, Control first, const char* kind)
-{
-    const int index = static_cast<int>(control) - static_cast<int>(first);
-    if (index < 0 || index > 2) {
-        throw std::invalid_argument(kind);
-    }
-    return static_cast<std::size_t>(index);
-}
+// Each field with the text it shows; each option. A field's or an option's
+// flag stands at its row's place.
+struct FieldRow {
+    Control field;
+    std::string LevelFields::*text;
+};
+constexpr std::array<FieldRow, 3> kFieldRows = {{
+    {Control::Text1, &LevelFields::decibels},
+    {Control::Text2, &LevelFields::nepers},
+    {Control::Text3, &LevelFields::volts},
+}};
+constexpr std::array<Control, 3> kOptions = {Control::Option1, Control::Option2, Control::Option3};
 
 std::size_t FieldIndex(Control field)
 {
-    return IndexAmong(field, Control::Text1, "not a text field");
+    const auto* row = std::ranges::find(kFieldRows, field, &FieldRow::field);
+    if (row == kFieldRows.end()) {
+        throw std::invalid_argument("not a text field");
+    }
+    return static_cast<std::size_t>(row - kFieldRows.begin());
 }
 
 std::size_t OptionIndex(Control option)
 {
-    return IndexAmong(option, Control::Option1, "not an option button");
+    const auto* found = std::ranges::find(kOptions, option);
+    if (found == kOptions.end()) {
+        throw std::invalid_argument("not an option button");
+    }
+    return static_cast<std::size_t>(found - kOptions.begin());
 }
 
 // What each option selects: its input field and the recipe a compute
@@ -116,7 +124,7 @@ void ConverterModel::Command2_Click()
 
 void ConverterModel::SetFieldText(Control field, std::string text)
 {
-    fields_.*kFieldTexts[FieldIndex(field)] = std::move(text);
+    fields_.*kFieldRows.at(FieldIndex(field)).text = std::move(text);
     oneResult_ = false;
 }
 
@@ -153,7 +161,7 @@ int ConverterModel::ClientHeight() const
 
 const std::string& ConverterModel::FieldText(Control field) const
 {
-    return fields_.*kFieldTexts[FieldIndex(field)];
+    return fields_.*kFieldRows.at(FieldIndex(field)).text;
 }
 
 bool ConverterModel::FieldEnabled(Control field) const

@@ -42,7 +42,6 @@ public:
     [[nodiscard]] const std::string& FieldText(Control field) const;
     [[nodiscard]] bool FieldEnabled(Control field) const;
     [[nodiscard]] bool OptionValue(Control option) const;
-    [[nodiscard]] const LevelFields& Fields() const { return fields_; }
     [[nodiscard]] const RegionalSettings& Settings() const { return settings_; }
     [[nodiscard]] const std::string& Label1Caption() const { return label1Caption_; }
     // The information line's font size in points; none means the window's

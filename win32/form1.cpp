@@ -28,25 +28,34 @@ constexpr int kFirstControlId = 100;
 // the window paints its background under every control first.
 constexpr DWORD kWindowStyle = WS_OVERLAPPEDWINDOW;
 
-// The native control of each kind of control, in the kinds' order, and its
+// The native control of each kind of control, and its
 // styles; an option after a control of another kind also starts the option
 // group. The fields are flat, with a plain border: their 3-D appearance is
 // off. The window checks the options as the model selects them, and draws
 // the outline (WM_DRAWITEM), which takes no mouse input.
 struct NativeControl {
-    const wchar_t* windowClass;
-    DWORD style;
+    const wchar_t* windowClass = nullptr;
+    DWORD style = 0;
 };
 constexpr DWORD kChild = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
-constexpr std::array<NativeControl, 6> kNativeControls = {{
-    {L"EDIT", kChild | WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL},
-    {L"BUTTON", kChild | WS_TABSTOP | BS_RADIOBUTTON},
-    {L"BUTTON", kChild | WS_TABSTOP | BS_PUSHBUTTON},
-    {L"STATIC", kChild | SS_LEFT | SS_NOPREFIX},
-    {L"BUTTON", kChild | BS_GROUPBOX},
-    {L"STATIC", kChild | SS_OWNERDRAW},
-}};
-static_assert(static_cast<std::size_t>(ControlKind::Outline) + 1 == kNativeControls.size());
+NativeControl NativeControlOf(ControlKind kind)
+{
+    switch (kind) {
+        case ControlKind::Field:
+            return {L"EDIT", kChild | WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL};
+        case ControlKind::Option:
+            return {L"BUTTON", kChild | WS_TABSTOP | BS_RADIOBUTTON};
+        case ControlKind::PushButton:
+            return {L"BUTTON", kChild | WS_TABSTOP | BS_PUSHBUTTON};
+        case ControlKind::Label:
+            return {L"STATIC", kChild | SS_LEFT | SS_NOPREFIX};
+        case ControlKind::Frame:
+            return {L"BUTTON", kChild | BS_GROUPBOX};
+        case ControlKind::Outline:
+            return {L"STATIC", kChild | SS_OWNERDRAW};
+    }
+    return {};
+}
 
 void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure)
 {
@@ -229,7 +238,7 @@ void Form1::CreateControls(HINSTANCE instance)
                             WS_CHILD | WS_VISIBLE | WS_GROUP | SS_NOPREFIX, 0, 0, 0, 0, window_,
                             nullptr, instance, nullptr);
         }
-        const NativeControl native = kNativeControls.at(static_cast<std::size_t>(row.kind));
+        const NativeControl native = NativeControlOf(row.kind);
         const DWORD group = row.kind == ControlKind::Option && previous != row.kind ? WS_GROUP : 0;
         previous = row.kind;
         const auto id = static_cast<INT_PTR>(kFirstControlId + IndexOf(row.control));

@@ -15,6 +15,7 @@
 #include "core/correctly_rounded.h"
 #include "core/exact_rounding.h"
 #include "core/numeric_text.h"
+#include "locales.h"
 #include "seeded_entries.h"
 
 namespace level {
@@ -86,7 +87,7 @@ double ReferenceVolts(double decibels)
 
 void Write(std::string& field, double value)
 {
-    field = FormatCurrency(RoundToCurrency(value), RegionalSettings::Comma());
+    field = FormatCurrency(RoundToCurrency(value), CommaSettings());
 }
 
 void ReferenceFromDecibels(LevelFields& fields, const RegionalSettings& settings)

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "core/numeric_text.h"
+#include "locales.h"
 #include "test_support.h"
 
 namespace level {
@@ -16,9 +17,9 @@ namespace {
 
 using testing::RaisedKind;
 
-const RegionalSettings kComma = RegionalSettings::Comma();
-const RegionalSettings kPoint = RegionalSettings::Point();
-const RegionalSettings kRussian = RegionalSettings::Russian();
+const RegionalSettings kComma = CommaSettings();
+const RegionalSettings kPoint = PointSettings();
+const RegionalSettings kRussian = RussianSettings();
 const RegionalSettings kRussianNarrow{",", "\u202F"};
 
 constexpr std::int64_t kMaxUnits = std::numeric_limits<std::int64_t>::max();

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "capturing_report.h"
+#include "locales.h"
 #include "model/converter_model.h"
 #include "model/event_dispatch.h"
 #include "model/field_menu.h"
@@ -22,7 +23,7 @@ namespace {
 
 using testing::RaisedKind;
 
-ConverterModel LoadedModel(RegionalSettings settings = RegionalSettings::Comma())
+ConverterModel LoadedModel(RegionalSettings settings = CommaSettings())
 {
     ConverterModel model(std::move(settings));
     model.Form_Load();
@@ -136,9 +137,9 @@ TEST_P(StartInLocale, VoltsAtOnceGiveTheZeroLevel)
 }
 
 INSTANTIATE_TEST_SUITE_P(Locales, StartInLocale,
-                         ::testing::Values(LocaleCase{RegionalSettings::Comma(), "0,775", "0"},
-                                           LocaleCase{RegionalSettings::Point(), "0.775", "0"},
-                                           LocaleCase{RegionalSettings::Russian(), "0,775", "0"}));
+                         ::testing::Values(LocaleCase{CommaSettings(), "0,775", "0"},
+                                           LocaleCase{PointSettings(), "0.775", "0"},
+                                           LocaleCase{RussianSettings(), "0,775", "0"}));
 
 struct OptionCase {
     void (ConverterModel::*click)();

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "core/conversion_error.h"
+#include "locales.h"
 #include "model/converter_model.h"
 #include "model/error_report.h"
 #include "model/field_tip.h"
@@ -36,21 +37,21 @@ TEST_P(ErrorReportText, GivesTheNumberTheKindAndWhatToDo)
 INSTANTIATE_TEST_SUITE_P(
     EveryNumberAConversionRaises, ErrorReportText,
     ::testing::Values(
-        ReportCase{ErrorKind::TypeMismatch, 13, "Несоответствие типа", RegionalSettings::Russian(),
+        ReportCase{ErrorKind::TypeMismatch, 13, "Несоответствие типа", RussianSettings(),
                    "В поле нет числа. Введите число цифрами, например 10; дробную часть "
                    "отделяйте десятичным разделителем «,» из региональных настроек системы."},
-        ReportCase{ErrorKind::TypeMismatch, 13, "Несоответствие типа", RegionalSettings::Point(),
+        ReportCase{ErrorKind::TypeMismatch, 13, "Несоответствие типа", PointSettings(),
                    "В поле нет числа. Введите число цифрами, например 10; дробную часть "
                    "отделяйте десятичным разделителем «.» из региональных настроек системы."},
-        ReportCase{ErrorKind::Overflow, 6, "Переполнение", RegionalSettings::Comma(),
+        ReportCase{ErrorKind::Overflow, 6, "Переполнение", CommaSettings(),
                    "Значение по модулю слишком велико: окно не может его показать. "
                    "Введите число поменьше."},
         ReportCase{ErrorKind::InvalidProcedureCall, 5, "Недопустимый вызов процедуры или аргумент",
-                   RegionalSettings::Point(),
+                   PointSettings(),
                    "Напряжение должно быть больше нуля. Введите положительное число вольт; "
                    "число, слишком малое, чтобы отличить его от нуля (например 1E-400), "
                    "читается как 0."},
-        ReportCase{ErrorKind::DivisionByZero, 11, "Деление на ноль", RegionalSettings::Comma(),
+        ReportCase{ErrorKind::DivisionByZero, 11, "Деление на ноль", CommaSettings(),
                    "Напряжение должно быть больше нуля. Введите положительное число вольт; "
                    "число, слишком малое, чтобы отличить его от нуля (например 1E-400), "
                    "читается как 0."}));
@@ -59,7 +60,7 @@ INSTANTIATE_TEST_SUITE_P(
 // result, and there is none after typing, a failed compute or a clear.
 TEST(ResultLine, JoinsTheShownTextsWithTheirUnitsWhileTheyAreOneResult)
 {
-    ConverterModel model(RegionalSettings::Comma());
+    ConverterModel model(CommaSettings());
     model.Form_Load();
     EXPECT_EQ(ResultLine(model), "0 дБ = 0 Нп = 0,775 В");
     model.Option1_Click();

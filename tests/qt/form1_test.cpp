@@ -17,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include "capturing_report.h"
+#include "locales.h"
 #include "qt/form1.h"
 #include "qt/message_box_error_report.h"
 #include "qt/to_qstring.h"
@@ -32,7 +33,7 @@ class Form1Test : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        form_ = std::make_unique<Form1>(RegionalSettings::Comma(), report_);
+        form_ = std::make_unique<Form1>(CommaSettings(), report_);
         form_->show();
         form_->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(form_.get()));
@@ -121,7 +122,7 @@ TEST(MessageBoxErrorReportTest, ShowsTheNumberTheAdviceAndAWholeTitle)
             box->accept();
         });
         MessageBoxErrorReport report;
-        report.Report(kind, RegionalSettings::Point());
+        report.Report(kind, PointSettings());
         EXPECT_EQ(title, QStringLiteral("Вычислитель соответствия")) << number;
         EXPECT_TRUE(text.startsWith(QStringLiteral("Ошибка выполнения '%1':\n%2\n\n")
                                         .arg(number)

@@ -18,6 +18,7 @@
 
 #include <gtest/gtest.h>
 
+#include "locales.h"
 #include "qt/form1.h"
 #include "qt/to_qstring.h"
 #include "window/window_driver.h"
@@ -41,7 +42,7 @@ std::string TextOf(const QWidget* widget)
 
 class QtWindowDriver final : public WindowDriver {
 public:
-    QtWindowDriver() : form_(std::make_unique<qt::Form1>(RegionalSettings::Comma(), report))
+    QtWindowDriver() : form_(std::make_unique<qt::Form1>(CommaSettings(), report))
     {
         form_->show();
         form_->activateWindow();

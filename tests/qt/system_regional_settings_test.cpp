@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "core/regional_settings.h"
+#include "locales.h"
 #include "model/system_regional_settings.h"
 
 namespace level {
@@ -16,9 +17,9 @@ namespace {
 TEST(SystemRegionalSettings, FollowTheUsersLocale)
 {
     const std::map<std::string, RegionalSettings> expected = {
-        {"ru_RU.UTF-8", RegionalSettings::Russian()},
-        {"de_DE.UTF-8", RegionalSettings::Comma()},
-        {"en_US.UTF-8", RegionalSettings::Point()},
+        {"ru_RU.UTF-8", RussianSettings()},
+        {"de_DE.UTF-8", CommaSettings()},
+        {"en_US.UTF-8", PointSettings()},
     };
     const char* locale = std::getenv("LC_ALL");
     ASSERT_NE(locale, nullptr);

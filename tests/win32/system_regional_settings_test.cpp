@@ -8,6 +8,7 @@
 
 #include "capturing_report.h"
 #include "core/regional_settings.h"
+#include "locales.h"
 #include "model/system_regional_settings.h"
 #include "win32/form1.h"
 #include "win32/utf16.h"
@@ -19,8 +20,8 @@ namespace {
 // user locale follows it where the C library has the locale.
 const RegionalSettings& ExpectedSettings()
 {
-    static const RegionalSettings russian = RegionalSettings::Russian();
-    static const RegionalSettings us = RegionalSettings::Point();
+    static const RegionalSettings russian = RussianSettings();
+    static const RegionalSettings us = PointSettings();
     const std::string locale = std::getenv("LANG") != nullptr ? std::getenv("LANG") : "";
     EXPECT_TRUE(locale == "ru_RU.UTF-8" || locale == "en_US.UTF-8") << "LANG=" << locale;
     return locale == "ru_RU.UTF-8" ? russian : us;
