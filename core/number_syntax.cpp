@@ -194,17 +194,17 @@ std::optional<NumberText> ScanNumber(std::string_view text, const RegionalSettin
     return number;
 }
 
-bool IsSoundDecimalSeparator(std::string_view decimal)
+bool DecimalSeparatorWorks(std::string_view decimal)
 {
     return !decimal.empty() && !HoldsAnyOf(decimal, kDigitsAndSigns) &&
            !HoldsAnyOf(decimal, "eE") && !HoldsBlank(decimal);
 }
 
-RegionalSettings SoundSettings(RegionalSettings settings)
+RegionalSettings MendSeparators(RegionalSettings settings)
 {
     std::string& decimal = settings.decimalSeparator;
     std::string& group = settings.groupSeparator;
-    if (!IsSoundDecimalSeparator(decimal)) {
+    if (!DecimalSeparatorWorks(decimal)) {
         decimal = ".";
     }
     if (HoldsAnyOf(group, kDigitsAndSigns) || HoldsAnyOf(group, "eE") ||

@@ -39,7 +39,7 @@ struct NumberText {
 [[nodiscard]] std::optional<NumberText> ScanNumber(std::string_view text,
                                                    const RegionalSettings& settings);
 
-// The user's separators made sound, so that every text the converter writes
+// The user's separators mended where they cannot work, so that every text the converter writes
 // reads back to the value it was written from. Every real locale passes as
 // it is; settings a user typed in that could not work give way:
 //  - a decimal separator that is empty or holds a digit, a sign, an exponent
@@ -47,9 +47,9 @@ struct NumberText {
 //  - a group separator that holds a digit, a sign or an exponent letter, or
 //    that holds or is held by the decimal separator (the two equal, say),
 //    is dropped: the numbers are then read without grouping.
-[[nodiscard]] RegionalSettings SoundSettings(RegionalSettings settings);
-// Whether a decimal separator is sound as above: text written with it reads
+[[nodiscard]] RegionalSettings MendSeparators(RegionalSettings settings);
+// Whether a decimal separator works as above: text written with it reads
 // back as written.
-[[nodiscard]] bool IsSoundDecimalSeparator(std::string_view decimal);
+[[nodiscard]] bool DecimalSeparatorWorks(std::string_view decimal);
 
 }  // namespace level

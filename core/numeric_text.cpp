@@ -130,7 +130,7 @@ std::optional<double> ReadPlainNumber(std::string_view text, const RegionalSetti
     std::array<char, 40> chars{};
     const std::string_view decimal = settings.decimalSeparator;
     if (text.empty() || text.size() > chars.size() || decimal.size() != 1 ||
-        !IsSoundDecimalSeparator(decimal)) {
+        !DecimalSeparatorWorks(decimal)) {
         return std::nullopt;  // a separator that could be read as part of the number
     }
     bool digit = false;

@@ -41,7 +41,7 @@ RegionalSettings ChooseSettings(std::string_view& input)
         const auto decimal = kDecimalSeparators[selector % kDecimalSeparators.size()];
         const auto group =
             kGroupSeparators[(selector / kDecimalSeparators.size()) % kGroupSeparators.size()];
-        return level::SoundSettings({std::string(decimal), std::string(group)});
+        return level::MendSeparators({std::string(decimal), std::string(group)});
     }
     auto take = [&input](std::size_t length) {
         const std::string_view taken = input.substr(0, length);
@@ -50,7 +50,7 @@ RegionalSettings ChooseSettings(std::string_view& input)
     };
     std::string decimal = take(selector & 3U);
     std::string group = take((selector >> 2U) & 3U);
-    return level::SoundSettings({std::move(decimal), std::move(group)});
+    return level::MendSeparators({std::move(decimal), std::move(group)});
 }
 
 void Require(bool condition)

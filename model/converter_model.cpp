@@ -154,7 +154,7 @@ Control ConverterModel::FirstFocus() const
     return Control::None;
 }
 
-int ConverterModel::ClientHeight() const
+int ConverterModel::ClientHeightInTwips() const
 {
     return windowHeight_ - kDesignedFrameHeight;
 }

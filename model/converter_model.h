@@ -52,7 +52,7 @@ public:
     // designed frame. Each window applies the model's height so, whatever
     // frame its window system draws, and the client area keeps the
     // designed share of it.
-    [[nodiscard]] int ClientHeight() const;
+    [[nodiscard]] int ClientHeightInTwips() const;
     // Whether a handler has written the window height since the window last
     // applied it. Each write takes effect on screen, even when it writes the
     // same value again after the user has resized the window; the window

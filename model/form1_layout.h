@@ -14,11 +14,11 @@ namespace level {
 
 // The window in twips, 1440 to the inch: its client area, and the frame
 // as designed, 345 twips above the client area and 60 below it.
-inline constexpr int kClientWidth = 5520;
-inline constexpr int kClientHeight = 4185;
+inline constexpr int kFormClientWidth = 5520;
+inline constexpr int kFormClientHeight = 4185;
 inline constexpr int kDesignedFrameHeight = 345 + 60;
 // The outer heights the model writes: at start, and after a clear.
-inline constexpr int kDesignedWindowHeight = kClientHeight + kDesignedFrameHeight;
+inline constexpr int kDesignedWindowHeight = kFormClientHeight + kDesignedFrameHeight;
 inline constexpr int kClearedWindowHeight = 4180;
 
 enum class ControlKind { Field, Option, PushButton, Label, Frame, Outline };

@@ -29,13 +29,13 @@ FlatField::FlatField(QWidget* parent) : QLineEdit(parent)
     setTextMargins(kTextMargin, 0, kTextMargin, 0);
     // The window opens the menu, which knows the fields as one result.
     setContextMenuPolicy(Qt::NoContextMenu);
-    ReadablyGreyed();
+    UseReadableGrey();
     connect(this, &QLineEdit::textChanged, this, [this](const QString& text) {
         setToolTip(QString::fromStdString(FieldTip(text.toStdString())));
     });
 }
 
-void FlatField::ReadablyGreyed()
+void FlatField::UseReadableGrey()
 {
     QPalette colours = palette();
     const QColor window = colours.color(QPalette::Active, QPalette::Window);

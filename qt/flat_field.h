@@ -32,7 +32,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void ReadablyGreyed();
+    void UseReadableGrey();
     [[nodiscard]] FieldState State(bool fieldsAreOneResult) const;
     void Run(EditCommand command, const std::optional<std::string>& resultLine);
 };

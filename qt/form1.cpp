@@ -66,7 +66,7 @@ Form1::Form1(RegionalSettings settings, ErrorReport& report, QWidget* parent)
     setWindowTitle(ToQString(kForm1Caption));
     setWindowIcon(ConverterIcon());
     setFont(DesignFont(kDialogFontPoints));
-    resize(TwipsToPixels(kClientWidth), TwipsToPixels(kClientHeight));
+    resize(TwipsToPixels(kFormClientWidth), TwipsToPixels(kFormClientHeight));
     options_ = new QButtonGroup(this);
     // Created in tab order, which Qt's focus chain follows.
     for (const ControlRow& row : kForm1Controls) {
@@ -207,7 +207,8 @@ void Form1::ShowWindowHeight()
     }
     model_.HeightApplied();
     const int restoredWidth = std::exchange(normalWidth_, 0);
-    resize(restoredWidth > 0 ? restoredWidth : width(), TwipsToPixels(model_.ClientHeight()));
+    resize(restoredWidth > 0 ? restoredWidth : width(),
+           TwipsToPixels(model_.ClientHeightInTwips()));
 }
 
 void Form1::changeEvent(QEvent* event)
@@ -225,8 +226,8 @@ bool Form1::eventFilter(QObject* watched, QEvent* event)
     if (event->type() != QEvent::KeyPress) {
         return QWidget::eventFilter(watched, event);
     }
-    return Carry(AnswerKey(WindowKeyOf(*static_cast<QKeyEvent*>(event)),
-                           widgets_.ControlOf(static_cast<QWidget*>(watched))));
+    return ActOnKey(AnswerKey(WindowKeyOf(*static_cast<QKeyEvent*>(event)),
+                              widgets_.ControlOf(static_cast<QWidget*>(watched))));
 }
 
 // The keys the window answers itself, by their names in the model: a key
@@ -257,7 +258,7 @@ WindowKey Form1::WindowKeyOf(const QKeyEvent& key)
 }
 
 // Does what the model answers to a key; false where the key goes on.
-bool Form1::Carry(const KeyAnswer& answer)
+bool Form1::ActOnKey(const KeyAnswer& answer)
 {
     QWidget* target = widgets_[answer.target];
     switch (answer.action) {

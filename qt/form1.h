@@ -40,7 +40,7 @@ protected:
 private:
     [[nodiscard]] QWidget* Create(const ControlRow& row);
     static WindowKey WindowKeyOf(const QKeyEvent& key);
-    bool Carry(const KeyAnswer& answer);
+    bool ActOnKey(const KeyAnswer& answer);
     void ShowModel();
     void ShowLabel1();
     void ShowWindowHeight();

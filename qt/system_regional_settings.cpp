@@ -8,7 +8,7 @@ namespace level {
 RegionalSettings ReadSystemRegionalSettings()
 {
     const QLocale locale = QLocale::system();
-    return SoundSettings(
+    return MendSeparators(
         {locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString()});
 }
 

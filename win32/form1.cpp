@@ -77,7 +77,7 @@ Form1::Form1(HINSTANCE instance, RegionalSettings settings, ErrorReport& report)
     const INITCOMMONCONTROLSEX tooltips{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES};
     InitCommonControlsEx(&tooltips);
     RegisterWindowClass(instance, &Form1::WindowProcedure);
-    RECT outer{0, 0, TwipsToPixels(kClientWidth, dpi_), TwipsToPixels(kClientHeight, dpi_)};
+    RECT outer{0, 0, TwipsToPixels(kFormClientWidth, dpi_), TwipsToPixels(kFormClientHeight, dpi_)};
     AdjustWindowRectEx(&outer, kWindowStyle, FALSE, 0);
     const std::wstring caption = Widen(kForm1Caption);
     CreateWindowExW(0, kWindowClass, caption.c_str(), kWindowStyle, CW_USEDEFAULT, CW_USEDEFAULT,
@@ -108,7 +108,7 @@ void Form1::Show(int showCommand)
 
 bool Form1::PreTranslate(MSG& message)
 {
-    return Carry(AnswerKey(WindowKeyOf(message), controls_.ControlOf(GetFocus()))) ||
+    return ActOnKey(AnswerKey(WindowKeyOf(message), controls_.ControlOf(GetFocus()))) ||
            IsDialogMessageW(window_, &message) != FALSE;
 }
 
@@ -140,7 +140,7 @@ WindowKey Form1::WindowKeyOf(const MSG& message)
 }
 
 // Does what the model answers to a key; false where the key goes on.
-bool Form1::Carry(const KeyAnswer& answer)
+bool Form1::ActOnKey(const KeyAnswer& answer)
 {
     HWND target = controls_[answer.target];
     switch (answer.action) {
@@ -314,12 +314,12 @@ void Form1::LayOut()
 // kept in inches, as the Qt window keeps it in device-independent pixels.
 void Form1::OnDpiChanged(int dpi, const RECT& suggested)
 {
-    const int clientHeight = MulDiv(ClientHeight(window_), dpi, dpi_);
+    const int clientHeight = MulDiv(ClientPixelHeight(window_), dpi, dpi_);
     dpi_ = dpi;
     LayOut();
     SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    SetClientHeight(window_, clientHeight);
+    SetClientPixelHeight(window_, clientHeight);
 }
 
 // A field's menu, from the field itself (FlatField passes it on, since the
@@ -433,7 +433,7 @@ void Form1::ShowWindowHeight()
 {
     if (model_.HeightWritePending()) {
         model_.HeightApplied();
-        SetClientHeight(window_, TwipsToPixels(model_.ClientHeight(), dpi_));
+        SetClientPixelHeight(window_, TwipsToPixels(model_.ClientHeightInTwips(), dpi_));
     }
 }
 

@@ -50,7 +50,7 @@ private:
     void OnDpiChanged(int dpi, const RECT& suggested);
     void OnCommand(HWND control, int code);
     static WindowKey WindowKeyOf(const MSG& message);
-    bool Carry(const KeyAnswer& answer);
+    bool ActOnKey(const KeyAnswer& answer);
     bool OnContextMenu(HWND clicked, POINT at);
     bool OnActivate(bool active);
     void ShowModel();

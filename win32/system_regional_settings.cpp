@@ -27,7 +27,7 @@ RegionalSettings ReadSystemRegionalSettings()
 {
     // Windows lets users type their own symbols; those that could not work
     // give way to sound ones.
-    return SoundSettings(
+    return MendSeparators(
         {UserLocaleText(LOCALE_SDECIMAL, "."), UserLocaleText(LOCALE_STHOUSAND, "")});
 }
 

@@ -10,18 +10,18 @@ int ScreenDpi()
     return dpi > 0 ? dpi : 96;
 }
 
-int ClientHeight(HWND window)
+int ClientPixelHeight(HWND window)
 {
     RECT client{};
     GetClientRect(window, &client);
     return client.bottom;
 }
 
-void SetClientHeight(HWND window, int pixels)
+void SetClientPixelHeight(HWND window, int pixels)
 {
     RECT outer{};
     GetWindowRect(window, &outer);
-    const int height = pixels + (outer.bottom - outer.top) - ClientHeight(window);
+    const int height = pixels + (outer.bottom - outer.top) - ClientPixelHeight(window);
     WINDOWPLACEMENT placement{};
     placement.length = sizeof placement;
     GetWindowPlacement(window, &placement);

@@ -19,7 +19,7 @@ class SoundSettingsOf : public ::testing::TestWithParam<SettingsCase> {};
 // Every text written under the sound settings reads back to its amount.
 TEST_P(SoundSettingsOf, AreTheseAndReadBackWhatTheyWrite)
 {
-    const RegionalSettings sound = SoundSettings(GetParam().given);
+    const RegionalSettings sound = MendSeparators(GetParam().given);
     EXPECT_EQ(sound, GetParam().sound);
     for (const std::int64_t units : {std::int64_t{15000}, std::int64_t{-7750}, std::int64_t{1},
                                      std::int64_t{123456789012345}, std::int64_t{0}}) {

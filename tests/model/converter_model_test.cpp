@@ -212,7 +212,7 @@ TEST(Clear, EmptiesTheFieldsShortensTheWindowAndShowsTheContactLine)
         model.Command2_Click();
         EXPECT_EQ(Texts(model), (std::vector<std::string>{"", "", ""}));
         EXPECT_EQ(model.WindowHeight(), 4180);
-        EXPECT_EQ(model.ClientHeight(), 4180 - 405);  // the designed frame's share
+        EXPECT_EQ(model.ClientHeightInTwips(), 4180 - 405);  // the designed frame's share
         EXPECT_TRUE(model.HeightWritePending());
         model.HeightApplied();
         EXPECT_EQ(model.Label1FontSize(), 8);
