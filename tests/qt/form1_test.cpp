@@ -95,44 +95,6 @@ TEST(Form1Readability, DrawsGreyedResultsAtFourAndAHalfToOneOrMore)
     }
 }
 
-// The real message box for each number a conversion raises: its words in
-// Russian, and wide enough that a window manager's title bar shows the
-// whole title beside its icon and buttons (about 100 px of them), even in
-// a title font half as wide again as the box's.
-TEST(MessageBoxErrorReportTest, ShowsTheNumberTheAdviceAndAWholeTitle)
-{
-    for (const auto& [kind, number, description] :
-         {std::tuple{ErrorKind::TypeMismatch, 13, "Несоответствие типа"},
-          std::tuple{ErrorKind::Overflow, 6, "Переполнение"},
-          std::tuple{ErrorKind::InvalidProcedureCall, 5,
-                     "Недопустимый вызов процедуры или аргумент"}}) {
-        QString title;
-        QString text;
-        QStringList buttons;
-        int spare = 0;
-        QTimer::singleShot(0, [&] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            ASSERT_NE(box, nullptr);
-            title = box->windowTitle();
-            text = box->text();
-            for (const QAbstractButton* button : box->buttons()) {
-                buttons << button->text();
-            }
-            spare = box->width() - QFontMetrics(box->font()).horizontalAdvance(title) * 3 / 2;
-            box->accept();
-        });
-        MessageBoxErrorReport report;
-        report.Report(kind, PointSettings());
-        EXPECT_EQ(title, QStringLiteral("Вычислитель соответствия")) << number;
-        EXPECT_TRUE(text.startsWith(QStringLiteral("Ошибка выполнения '%1':\n%2\n\n")
-                                        .arg(number)
-                                        .arg(QString::fromUtf8(description))))
-            << number;
-        EXPECT_EQ(buttons, QStringList{QStringLiteral("ОК")}) << number;
-        EXPECT_GE(spare, 100) << number;
-    }
-}
-
 TEST_F(Form1Test, CarriesBothImagesOfTheIcon)
 {
     const QList<QSize> sizes = form_->windowIcon().availableSizes();
@@ -142,15 +104,3 @@ TEST_F(Form1Test, CarriesBothImagesOfTheIcon)
 
 }  // namespace
 }  // namespace level::qt
-
-int main(int argc, char** argv)
-{
-    // The widgets need no display: Qt's offscreen platform stands in for one
-    // unless the caller chose another.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication application(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

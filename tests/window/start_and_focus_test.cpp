@@ -1,6 +1,5 @@
-// The window at start: its texts, places, captions, look and tab order.
+// The window at start: its texts, look, focus and tab order.
 
-#include "distributor_names.h"
 #include "window/designed_form.h"
 #include "window/window_test.h"
 
@@ -15,28 +14,10 @@ TEST_F(WindowTest, StartsGreyedWithNoOptionAndTheFocusOnOption1)
     EXPECT_EQ(Enabled(), (Flags3{false, false, false}));
     EXPECT_EQ(Checked(), (Flags3{false, false, false}));
     EXPECT_EQ(window->Focused(), Option1);
-    EXPECT_EQ(Text(Label1),
-              std::string(kDesignedReferenceExplanation) + DistributorName("LEVEL_MAKER_NOTICE"));
     EXPECT_EQ(window->See(Label1).fontPoints, 8);
     EXPECT_EQ(window->SeeWindow().text, kDesignedWindowCaption);
     EXPECT_EQ(window->ClientSize(),
               (PixelSize{Pixels(kDesignedClientWidth), Pixels(kDesignedClientHeight)}));
-}
-
-TEST_F(WindowTest, PlacesEveryControlAtItsDesignedPlaceWithItsCaptionAndFont)
-{
-    for (const DesignedControl& control : kDesignedControls) {
-        const Seen seen = window->See(control.control);
-        EXPECT_EQ(seen.place, (PixelRect{Pixels(control.left), Pixels(control.top),
-                                         Pixels(control.width), Pixels(control.height)}))
-            << control.control;
-        if (!control.caption.empty()) {
-            EXPECT_EQ(seen.text, control.caption) << control.control;
-        }
-        if (control.points != 0) {
-            EXPECT_EQ(seen.fontPoints, control.points) << control.control;
-        }
-    }
 }
 
 // Each field is flat: one plain line of one colour all round, the field's
