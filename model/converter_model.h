@@ -70,8 +70,8 @@ public:
     [[nodiscard]] bool FieldsAreOneResult() const { return oneResult_; }
 
 private:
-    // One flag for each of Text1, Text2 and Text3, or Option1, Option2 and
-    // Option3, in that order.
+    // One flag for each field, or each option, at its row's place in the
+    // model's tables (converter_model.cpp).
     using Flags = std::array<bool, 3>;
 
     void Select(Control option);
