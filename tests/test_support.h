@@ -6,6 +6,12 @@
 #include <string>
 
 #include "core/conversion_error.h"
+#include "core/regional_settings.h"
+
+// The separators of the locales the tests meet most often.
+inline const level::RegionalSettings kCommaSettings{",", "."};
+inline const level::RegionalSettings kPointSettings{".", ","};
+inline const level::RegionalSettings kRussianSettings{",", "\u00A0"};
 
 namespace level::testing {
 

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include "core/level_recipes.h"
-#include "locales.h"
 #include "test_support.h"
 
 namespace level {
@@ -45,7 +44,7 @@ TEST_P(RecipeRun, WritesTheOtherFieldsInOrder)
     // The window's fields after start, with the entered one replaced.
     LevelFields fields{"0", "0", "0,775"};
     fields.*c.entered.field = c.text;
-    const auto raised = RaisedKind([&] { c.entered.recipe(fields, CommaSettings()); });
+    const auto raised = RaisedKind([&] { c.entered.recipe(fields, kCommaSettings); });
     EXPECT_EQ(KindName(raised), KindName(c.raised));
     EXPECT_EQ(fields.decibels, c.after.decibels);
     EXPECT_EQ(fields.nepers, c.after.nepers);
@@ -118,11 +117,11 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(Recipes, TakeTheUsersDecimalSeparator)
 {
     LevelFields fields{"10", "0", "0.775"};
-    ConvertFromDecibels(fields, PointSettings());
+    ConvertFromDecibels(fields, kPointSettings);
     EXPECT_EQ(fields, (LevelFields{"10", "1.1513", "2.4508"}));
 
     fields = {"0", "0", "1\u00A0000"};
-    ConvertFromVolts(fields, RussianSettings());
+    ConvertFromVolts(fields, kRussianSettings);
     EXPECT_EQ(fields, (LevelFields{"62,2133", "7,1545", "1\u00A0000"}));
 }
 

@@ -15,8 +15,8 @@
 #include "core/correctly_rounded.h"
 #include "core/exact_rounding.h"
 #include "core/numeric_text.h"
-#include "locales.h"
 #include "seeded_entries.h"
+#include "test_support.h"
 
 namespace level {
 namespace {
@@ -87,7 +87,7 @@ double ReferenceVolts(double decibels)
 
 void Write(std::string& field, double value)
 {
-    field = FormatCurrency(RoundToCurrency(value), CommaSettings());
+    field = FormatCurrency(RoundToCurrency(value), kCommaSettings);
 }
 
 void ReferenceFromDecibels(LevelFields& fields, const RegionalSettings& settings)

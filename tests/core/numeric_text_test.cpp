@@ -9,7 +9,6 @@
 #include <gtest/gtest.h>
 
 #include "core/numeric_text.h"
-#include "locales.h"
 #include "test_support.h"
 
 namespace level {
@@ -17,9 +16,9 @@ namespace {
 
 using testing::RaisedKind;
 
-const RegionalSettings kComma = CommaSettings();
-const RegionalSettings kPoint = PointSettings();
-const RegionalSettings kRussian = RussianSettings();
+const RegionalSettings kComma = kCommaSettings;
+const RegionalSettings kPoint = kPointSettings;
+const RegionalSettings kRussian = kRussianSettings;
 const RegionalSettings kRussianNarrow{",", "\u202F"};
 
 constexpr std::int64_t kMaxUnits = std::numeric_limits<std::int64_t>::max();

@@ -9,7 +9,7 @@
 #include "core/conversion_error.h"
 #include "core/correctly_rounded.h"
 #include "core/level_recipes.h"
-#include "locales.h"
+#include "test_support.h"
 
 namespace level::testing {
 
@@ -51,7 +51,7 @@ inline std::string Outcome(const SeededEntry& entry, const Recipe recipes[3])
     const int recipe = entry.kind == 3 ? 0 : entry.kind == 4 ? 2 : entry.kind;
     *entered[recipe] = entry.text;
     try {
-        recipes[recipe](fields, CommaSettings());
+        recipes[recipe](fields, kCommaSettings);
     } catch (const ConversionError& error) {
         return std::to_string(ErrorNumber(error.kind()));
     }

@@ -5,11 +5,11 @@
 #include <gtest/gtest.h>
 
 #include "core/conversion_error.h"
-#include "locales.h"
 #include "model/converter_model.h"
 #include "model/error_report.h"
 #include "model/field_tip.h"
 #include "model/result_line.h"
+#include "test_support.h"
 
 namespace level {
 namespace {
@@ -37,21 +37,21 @@ TEST_P(ErrorReportText, GivesTheNumberTheKindAndWhatToDo)
 INSTANTIATE_TEST_SUITE_P(
     EveryNumberAConversionRaises, ErrorReportText,
     ::testing::Values(
-        ReportCase{ErrorKind::TypeMismatch, 13, "Несоответствие типа", RussianSettings(),
+        ReportCase{ErrorKind::TypeMismatch, 13, "Несоответствие типа", kRussianSettings,
                    "В поле нет числа. Введите число цифрами, например 10; дробную часть "
                    "отделяйте десятичным разделителем «,» из региональных настроек системы."},
-        ReportCase{ErrorKind::TypeMismatch, 13, "Несоответствие типа", PointSettings(),
+        ReportCase{ErrorKind::TypeMismatch, 13, "Несоответствие типа", kPointSettings,
                    "В поле нет числа. Введите число цифрами, например 10; дробную часть "
                    "отделяйте десятичным разделителем «.» из региональных настроек системы."},
-        ReportCase{ErrorKind::Overflow, 6, "Переполнение", CommaSettings(),
+        ReportCase{ErrorKind::Overflow, 6, "Переполнение", kCommaSettings,
                    "Значение по модулю слишком велико: окно не может его показать. "
                    "Введите число поменьше."},
         ReportCase{ErrorKind::InvalidProcedureCall, 5, "Недопустимый вызов процедуры или аргумент",
-                   PointSettings(),
+                   kPointSettings,
                    "Напряжение должно быть больше нуля. Введите положительное число вольт; "
                    "число, слишком малое, чтобы отличить его от нуля (например 1E-400), "
                    "читается как 0."},
-        ReportCase{ErrorKind::DivisionByZero, 11, "Деление на ноль", CommaSettings(),
+        ReportCase{ErrorKind::DivisionByZero, 11, "Деление на ноль", kCommaSettings,
                    "Напряжение должно быть больше нуля. Введите положительное число вольт; "
                    "число, слишком малое, чтобы отличить его от нуля (например 1E-400), "
                    "читается как 0."}));
@@ -60,7 +60,7 @@ INSTANTIATE_TEST_SUITE_P(
 // result, and there is none after typing, a failed compute or a clear.
 TEST(ResultLine, JoinsTheShownTextsWithTheirUnitsWhileTheyAreOneResult)
 {
-    ConverterModel model(CommaSettings());
+    ConverterModel model(kCommaSettings);
     model.Form_Load();
     EXPECT_EQ(ResultLine(model), "0 дБ = 0 Нп = 0,775 В");
     model.Option1_Click();

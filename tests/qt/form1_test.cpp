@@ -1,26 +1,19 @@
 // What is the Qt window's own: its focus cue, its fonts and how they fit,
-// its message box and the icon. The
-// window's behaviours run on both toolkits, from tests/window/.
+// and the icon. The window's behaviours run on both toolkits, from
+// tests/window/.
 
-#include <QAbstractButton>
-#include <QApplication>
 #include <QFontInfo>
 #include <QFontMetrics>
-#include <QMessageBox>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTest>
-#include <QTimer>
 #include <memory>
-#include <string>
 
 #include <gtest/gtest.h>
 
 #include "capturing_report.h"
-#include "locales.h"
 #include "qt/form1.h"
-#include "qt/message_box_error_report.h"
-#include "qt/to_qstring.h"
+#include "test_support.h"
 #include "window/field_colours.h"
 
 namespace level::qt {
@@ -33,7 +26,7 @@ class Form1Test : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        form_ = std::make_unique<Form1>(CommaSettings(), report_);
+        form_ = std::make_unique<Form1>(kCommaSettings, report_);
         form_->show();
         form_->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(form_.get()));

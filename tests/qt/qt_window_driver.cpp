@@ -18,9 +18,9 @@
 
 #include <gtest/gtest.h>
 
-#include "locales.h"
 #include "qt/form1.h"
 #include "qt/to_qstring.h"
+#include "test_support.h"
 #include "window/window_driver.h"
 
 namespace level::testing {
@@ -42,7 +42,7 @@ std::string TextOf(const QWidget* widget)
 
 class QtWindowDriver final : public WindowDriver {
 public:
-    QtWindowDriver() : form_(std::make_unique<qt::Form1>(CommaSettings(), report))
+    QtWindowDriver() : form_(std::make_unique<qt::Form1>(kCommaSettings, report))
     {
         form_->show();
         form_->activateWindow();

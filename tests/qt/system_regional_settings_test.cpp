@@ -5,8 +5,8 @@
 #include <gtest/gtest.h>
 
 #include "core/regional_settings.h"
-#include "locales.h"
 #include "model/system_regional_settings.h"
+#include "test_support.h"
 
 namespace level {
 namespace {
@@ -17,9 +17,9 @@ namespace {
 TEST(SystemRegionalSettings, FollowTheUsersLocale)
 {
     const std::map<std::string, RegionalSettings> expected = {
-        {"ru_RU.UTF-8", RussianSettings()},
-        {"de_DE.UTF-8", CommaSettings()},
-        {"en_US.UTF-8", PointSettings()},
+        {"ru_RU.UTF-8", kRussianSettings},
+        {"de_DE.UTF-8", kCommaSettings},
+        {"en_US.UTF-8", kPointSettings},
     };
     const char* locale = std::getenv("LC_ALL");
     ASSERT_NE(locale, nullptr);

@@ -18,7 +18,7 @@
 #include "capturing_report.h"
 #include "core/conversion_error.h"
 #include "gdi_reads.h"
-#include "locales.h"
+#include "test_support.h"
 #include "win32/form1.h"
 #include "win32/message_box_error_report.h"
 #include "win32/utf16.h"
@@ -36,7 +36,7 @@ class Form1Win32Test : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        form_ = std::make_unique<Form1>(GetModuleHandleW(nullptr), CommaSettings(), report_);
+        form_ = std::make_unique<Form1>(GetModuleHandleW(nullptr), kCommaSettings, report_);
         form_->Show(SW_SHOWNORMAL);
     }
 
@@ -214,7 +214,7 @@ TEST(Form1Win32Focus, SelectsNoOptionWhateverComesWithIt)
 {
     for (const DWORD_PTR checkFirst : {0, 1}) {
         testing::CapturingReport report;
-        Form1 form(GetModuleHandleW(nullptr), CommaSettings(), report);
+        Form1 form(GetModuleHandleW(nullptr), kCommaSettings, report);
         for (const Control option : {Option1, Option2, Option3}) {
             SetWindowSubclass(form.Controls()[option], &NotifyAsAFocusMay, 1, checkFirst);
         }
@@ -312,7 +312,7 @@ TEST(Form1Win32Frame, ClearLeavesTheDesignedClientHeightOnAThickerFrame)
     ASSERT_TRUE(SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof thicker, &thicker, 0));
     testing::CapturingReport report;
     {
-        Form1 form(GetModuleHandleW(nullptr), CommaSettings(), report);
+        Form1 form(GetModuleHandleW(nullptr), kCommaSettings, report);
         form.Show(SW_SHOWNORMAL);
         SendMessageW(form.Controls()[Command2], BM_CLICK, 0, 0);
         RECT outer{};
@@ -376,7 +376,7 @@ void CALLBACK MeasureAndCloseTheBox(HWND /*window*/, UINT /*message*/, UINT_PTR 
 // within the box.
 TEST(MessageBoxErrorReportWin32, ShowsItsWholeText)
 {
-    for (const RegionalSettings& settings : {RussianSettings(), PointSettings()}) {
+    for (const RegionalSettings& settings : {kRussianSettings, kPointSettings}) {
         for (const ErrorKind kind :
              {ErrorKind::TypeMismatch, ErrorKind::Overflow, ErrorKind::InvalidProcedureCall}) {
             lastBox = {};

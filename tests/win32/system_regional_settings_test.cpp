@@ -8,8 +8,8 @@
 
 #include "capturing_report.h"
 #include "core/regional_settings.h"
-#include "locales.h"
 #include "model/system_regional_settings.h"
+#include "test_support.h"
 #include "win32/form1.h"
 #include "win32/utf16.h"
 
@@ -20,8 +20,8 @@ namespace {
 // user locale follows it where the C library has the locale.
 const RegionalSettings& ExpectedSettings()
 {
-    static const RegionalSettings russian = RussianSettings();
-    static const RegionalSettings us = PointSettings();
+    static const RegionalSettings russian = kRussianSettings;
+    static const RegionalSettings us = kPointSettings;
     const std::string locale = std::getenv("LANG") != nullptr ? std::getenv("LANG") : "";
     EXPECT_TRUE(locale == "ru_RU.UTF-8" || locale == "en_US.UTF-8") << "LANG=" << locale;
     return locale == "ru_RU.UTF-8" ? russian : us;

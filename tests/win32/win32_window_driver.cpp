@@ -20,7 +20,7 @@
 #include <commctrl.h>
 
 #include "gdi_reads.h"
-#include "locales.h"
+#include "test_support.h"
 #include "win32/clipboard.h"
 #include "win32/form1.h"
 #include "win32/utf16.h"
@@ -62,7 +62,7 @@ std::optional<Spoken> AskActiveAccessibility(HWND control)
 class Win32WindowDriver final : public WindowDriver {
 public:
     Win32WindowDriver()
-        : form_(std::make_unique<win32::Form1>(GetModuleHandleW(nullptr), CommaSettings(), report))
+        : form_(std::make_unique<win32::Form1>(GetModuleHandleW(nullptr), kCommaSettings, report))
     {
         form_->Show(SW_SHOWNORMAL);
         // The window manager frames, places and activates the window in its

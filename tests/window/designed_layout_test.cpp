@@ -1,7 +1,5 @@
-// The window as designed, which every display shows alike, one that
-// activates no window and one scaled included: each control's place,
-// caption and font, and the height a clear leaves. These also carry the
-// distributor's names into the window.
+// The window as designed, alike on every display: each control's place,
+// caption and font, the height a clear leaves, and the distributor's names.
 
 #include "distributor_names.h"
 #include "window/designed_form.h"
