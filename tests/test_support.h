@@ -29,7 +29,7 @@ std::optional<ErrorKind> RaisedKind(Call&& call)
 
 inline std::string KindName(std::optional<ErrorKind> kind)
 {
-    return kind ? std::to_string(static_cast<int>(*kind)) : "none";
+    return kind ? std::to_string(ErrorNumber(*kind)) : "none";
 }
 
 }  // namespace level::testing
