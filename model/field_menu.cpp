@@ -14,6 +14,7 @@ struct Entry {
 };
 
 constexpr std::string_view kCopyShortcut = "Ctrl+C";
+constexpr std::string_view kCopyResultLineShortcut = "Ctrl+Shift+C";
 
 constexpr Entry kEditingMenu[] = {
     {EditCommand::Undo, kMenuUndo, "Ctrl+Z"},
@@ -26,12 +27,12 @@ constexpr Entry kEditingMenu[] = {
     {},
     {EditCommand::SelectAll, kMenuSelectAll, "Ctrl+A"},
     {},
-    {EditCommand::CopyResultLine, kMenuCopyResultLine, "Ctrl+Shift+C"},
+    {EditCommand::CopyResultLine, kMenuCopyResultLine, kCopyResultLineShortcut},
 };
 constexpr Entry kGreyedMenu[] = {
     {EditCommand::Copy, kMenuCopy, kCopyShortcut},
     {},
-    {EditCommand::CopyResultLine, kMenuCopyResultLine, "Ctrl+Shift+C"},
+    {EditCommand::CopyResultLine, kMenuCopyResultLine, kCopyResultLineShortcut},
 };
 
 bool Available(EditCommand command, const FieldState& field)

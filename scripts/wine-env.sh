@@ -70,6 +70,13 @@ wine_set() {
     wine_server_stop
 }
 
+# Makes a new prefix at WINEPREFIX, on a display of its own; its server
+# ends with it.
+wine_prefix_make() {
+    xvfb-run -a "$wine_loader" wineboot --init >/dev/null 2>&1
+    wine_server_stop
+}
+
 # Makes the prefix of the build chosen by wine_use ready to run its window:
 # Windows' bitmap fonts, which Wine lacks until they are in its prefix (among
 # them "MS Sans Serif" for each code page), and the locales Wine is to
@@ -79,8 +86,7 @@ wine_prefix_ready() {
     # A prefix whose making was cut short is made anew.
     if [ ! -e "$WINEPREFIX/.made" ]; then
         rm -rf "$WINEPREFIX"
-        xvfb-run -a "$wine_loader" wineboot --init >/dev/null 2>&1
-        wine_server_stop
+        wine_prefix_make
         touch "$WINEPREFIX/.made"
     fi
     cp -u /usr/share/wine/fonts/*.fon "$WINEPREFIX/drive_c/windows/Fonts/"

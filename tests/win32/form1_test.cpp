@@ -178,6 +178,7 @@ TEST_F(Form1Win32Test, CopiesWhileAnotherProgramHoldsTheClipboardBriefly)
         HWND other = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                                      nullptr, nullptr);
         OpenClipboard(other);
+        EmptyClipboard();  // what was there before cannot pass for the copy
         SetEvent(held);
         Sleep(100);
         CloseClipboard();
