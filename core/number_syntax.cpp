@@ -138,7 +138,7 @@ bool HoldsAnyOf(std::string_view text, std::string_view characters)
 
 bool HoldsBlank(std::string_view text)
 {
-    return std::ranges::any_of(kBlanks, [text](std::string_view blank) {
+    return std::any_of(kBlanks.begin(), kBlanks.end(), [text](std::string_view blank) {
         return text.find(blank) != std::string_view::npos;
     });
 }

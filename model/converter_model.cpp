@@ -28,7 +28,9 @@ constexpr std::array<Control, 3> kOptions = {Control::Option1, Control::Option2,
 
 std::size_t FieldIndex(Control field)
 {
-    const auto* row = std::ranges::find(kFieldRows, field, &FieldRow::field);
+    const auto row =
+        std::find_if(kFieldRows.begin(), kFieldRows.end(),
+                     [field](const FieldRow& candidate) { return candidate.field == field; });
     if (row == kFieldRows.end()) {
         throw std::invalid_argument("not a text field");
     }
@@ -37,7 +39,7 @@ std::size_t FieldIndex(Control field)
 
 std::size_t OptionIndex(Control option)
 {
-    const auto* found = std::ranges::find(kOptions, option);
+    const auto found = std::find(kOptions.begin(), kOptions.end(), option);
     if (found == kOptions.end()) {
         throw std::invalid_argument("not an option button");
     }

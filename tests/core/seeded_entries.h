@@ -1,8 +1,8 @@
 #pragma once
 
 #include <algorithm>
-#include <charconv>
 #include <cstdint>
+#include <cstdio>
 #include <random>
 #include <string>
 
@@ -33,11 +33,10 @@ inline SeededEntry NextEntry(std::mt19937_64& random, int index)
                          : kind == 2 ? TenToThePower(unit * 600 - 300)
                          : kind == 3 ? unit * 200 - 100
                                      : TenToThePower(unit * 6 - 3);
-    char digits[40];
-    const auto format = kind == 2 ? std::chars_format::scientific : std::chars_format::fixed;
-    std::string text(
-        digits,
-        std::to_chars(digits, digits + sizeof digits, value, format, kind == 2 ? 9 : 4).ptr);
+    // printf's digits, exact in glibc, musl and MinGW-w64's C99 printf alike.
+    char digits[400];
+    const int length = std::snprintf(digits, sizeof digits, kind == 2 ? "%.9e" : "%.4f", value);
+    std::string text(digits, static_cast<std::size_t>(length));
     std::replace(text.begin(), text.end(), '.', ',');
     return {kind, text};
 }

@@ -105,7 +105,9 @@ TEST(FieldMenu, CtrlCIsTheCopyItemAndTheResultLineItsOwnItem)
     for (const auto& [state, copy] : cases) {
         EXPECT_EQ(CopyCommand(state), copy);
         const auto items = FieldMenu(state);
-        const auto marked = std::ranges::find(items, "Ctrl+C", &FieldMenuItem::shortcut);
+        const auto marked = std::find_if(items.begin(), items.end(), [](const FieldMenuItem& item) {
+            return item.shortcut == "Ctrl+C";
+        });
         ASSERT_NE(marked, items.end());
         EXPECT_EQ(marked->available ? marked->command : std::nullopt, copy);
         EXPECT_EQ(std::tuple(items.back().text, items.back().shortcut, items.back().available),
