@@ -156,8 +156,11 @@ Control ConverterModel::FirstFocus() const
     return Control::None;
 }
 
-int ConverterModel::ClientHeightInTwips() const
+std::optional<int> ConverterModel::TakeHeightWrite()
 {
+    if (!std::exchange(heightWritePending_, false)) {
+        return std::nullopt;
+    }
     return windowHeight_ - kDesignedFrameHeight;
 }
 

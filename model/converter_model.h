@@ -48,17 +48,15 @@ public:
     // default font.
     [[nodiscard]] std::optional<int> Label1FontSize() const { return label1FontSize_; }
     [[nodiscard]] int WindowHeight() const { return windowHeight_; }
-    // The client height, in twips, that the outer height leaves with the
-    // designed frame. Each window applies the model's height so, whatever
-    // frame its window system draws, and the client area keeps the
-    // designed share of it.
-    [[nodiscard]] int ClientHeightInTwips() const;
-    // Whether a handler has written the window height since the window last
-    // applied it. Each write takes effect on screen, even when it writes the
-    // same value again after the user has resized the window; the window
-    // says when it has applied it.
-    [[nodiscard]] bool HeightWritePending() const { return heightWritePending_; }
-    void HeightApplied() { heightWritePending_ = false; }
+    // A handler's write of the window height, once, as the client height in
+    // twips that the outer height leaves with the designed frame; none when
+    // nothing has been written since the window last took it. Each write
+    // takes effect, even when it writes the same value again after the user
+    // has resized the window, and whatever frame the window system draws:
+    // the client area keeps the designed share of it. The window gives it
+    // to its normal size: a maximised window stays maximised and takes the
+    // height when restored.
+    [[nodiscard]] std::optional<int> TakeHeightWrite();
     // Where the focus is, as the user or a handler left it. A window shows a
     // handler's focus when it differs from its own; a field that takes it so
     // has its whole text selected, so that what the user types next

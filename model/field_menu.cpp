@@ -87,4 +87,20 @@ std::optional<EditCommand> CopyCommand(const FieldState& field)
     return std::nullopt;
 }
 
+std::optional<std::string> CopiedText(EditCommand command, std::string_view wholeText,
+                                      std::string_view selection,
+                                      const std::optional<std::string>& resultLine)
+{
+    switch (command) {
+        case EditCommand::Copy:
+            return std::string(selection);
+        case EditCommand::CopyWholeText:
+            return std::string(wholeText);
+        case EditCommand::CopyResultLine:
+            return resultLine;
+        default:
+            return std::nullopt;
+    }
+}
+
 }  // namespace level

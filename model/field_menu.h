@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -54,5 +55,12 @@ struct FieldMenuItem {
 // where that item is available; nothing otherwise, and the clipboard keeps
 // what it holds, as in any text field.
 [[nodiscard]] std::optional<EditCommand> CopyCommand(const FieldState& field);
+
+// The text a copying command puts on the clipboard: the field's selection,
+// its whole text, or the result line while there is one; none for the
+// commands that the field's own editing does.
+[[nodiscard]] std::optional<std::string> CopiedText(EditCommand command, std::string_view wholeText,
+                                                    std::string_view selection,
+                                                    const std::optional<std::string>& resultLine);
 
 }  // namespace level

@@ -21,6 +21,10 @@ inline constexpr int kDesignedFrameHeight = 345 + 60;
 inline constexpr int kDesignedWindowHeight = kFormClientHeight + kDesignedFrameHeight;
 inline constexpr int kClearedWindowHeight = 4180;
 
+// The most a field takes, in UTF-16 code units, in every window: Qt's own
+// limit, and one Windows' edit control takes.
+inline constexpr int kFieldTextLimit = 32767;
+
 enum class ControlKind { Field, Option, PushButton, Label, Frame, Outline };
 // The window's default dialog font, or the large one of the fields and
 // their units.

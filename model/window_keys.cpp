@@ -3,6 +3,40 @@
 #include "model/form1_layout.h"
 
 namespace level {
+namespace {
+
+struct KeyRow {
+    KeyCode code;
+    bool ctrl;
+    bool shift;
+    WindowKey key;
+};
+// The first row that matches is the key: Ctrl+Shift+C before Ctrl+C.
+constexpr KeyRow kKeyRows[] = {
+    {KeyCode::KeypadDecimal, false, false, WindowKey::KeypadDecimal},
+    {KeyCode::C, true, true, WindowKey::CtrlShiftC},
+    {KeyCode::C, true, false, WindowKey::CtrlC},
+    {KeyCode::A, true, false, WindowKey::CtrlA},
+    {KeyCode::Menu, false, false, WindowKey::MenuKey},
+    {KeyCode::F10, false, true, WindowKey::MenuKey},
+    {KeyCode::Enter, false, false, WindowKey::Enter},
+    {KeyCode::Down, false, false, WindowKey::Down},
+    {KeyCode::Right, false, false, WindowKey::Right},
+    {KeyCode::Up, false, false, WindowKey::Up},
+    {KeyCode::Left, false, false, WindowKey::Left},
+};
+
+}  // namespace
+
+WindowKey WindowKeyOf(KeyChord chord)
+{
+    for (const KeyRow& row : kKeyRows) {
+        if (row.code == chord.code && (chord.ctrl || !row.ctrl) && (chord.shift || !row.shift)) {
+            return row.key;
+        }
+    }
+    return WindowKey::Other;
+}
 
 KeyAnswer AnswerKey(WindowKey key, Control focus)
 {

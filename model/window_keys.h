@@ -30,6 +30,19 @@ enum class KeyAction {
     Click,                 // the target, with the focus on it
 };
 
+// A key as the window's bindings name it, whatever the platform's own key
+// codes, with the modifiers held as it was pressed.
+enum class KeyCode { Other, C, A, KeypadDecimal, Menu, F10, Enter, Down, Right, Up, Left };
+struct KeyChord {
+    KeyCode code = KeyCode::Other;
+    bool ctrl = false;
+    bool shift = false;
+};
+
+// Which of the window's keys a chord is: a key with at least the modifiers
+// its row names, Shift+F10 the menu key as in any Windows field.
+[[nodiscard]] WindowKey WindowKeyOf(KeyChord chord);
+
 struct KeyAnswer {
     KeyAction action = KeyAction::None;
     Control target = Control::None;

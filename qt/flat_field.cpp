@@ -7,6 +7,7 @@
 #include <QPainter>
 
 #include "model/field_tip.h"
+#include "model/form1_layout.h"
 #include "model/readable_grey.h"
 #include "qt/to_qstring.h"
 
@@ -26,6 +27,7 @@ constexpr int kTextMargin = 2;
 FlatField::FlatField(QWidget* parent) : QLineEdit(parent)
 {
     setFrame(false);
+    setMaxLength(kFieldTextLimit);
     setTextMargins(kTextMargin, 0, kTextMargin, 0);
     // The window opens the menu, which knows the fields as one result.
     setContextMenuPolicy(Qt::NoContextMenu);
@@ -73,6 +75,11 @@ FieldState FlatField::State(bool fieldsAreOneResult) const
 
 void FlatField::Run(EditCommand command, const std::optional<std::string>& resultLine)
 {
+    if (const auto copied =
+            CopiedText(command, text().toStdString(), selectedText().toStdString(), resultLine)) {
+        QApplication::clipboard()->setText(QString::fromStdString(*copied));
+        return;
+    }
     switch (command) {
         case EditCommand::Undo:
             undo();
@@ -83,9 +90,6 @@ void FlatField::Run(EditCommand command, const std::optional<std::string>& resul
         case EditCommand::Cut:
             cut();
             return;
-        case EditCommand::Copy:
-            copy();
-            return;
         case EditCommand::Paste:
             paste();
             return;
@@ -95,14 +99,8 @@ void FlatField::Run(EditCommand command, const std::optional<std::string>& resul
         case EditCommand::SelectAll:
             selectAll();
             return;
-        case EditCommand::CopyWholeText:
-            QApplication::clipboard()->setText(text());
-            return;
-        case EditCommand::CopyResultLine:
-            if (resultLine) {
-                QApplication::clipboard()->setText(QString::fromStdString(*resultLine));
-            }
-            return;
+        default:
+            return;  // the copies, above
     }
 }
 

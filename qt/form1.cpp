@@ -14,7 +14,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShowEvent>
-#include <tuple>
 #include <utility>
 
 #include "model/event_dispatch.h"
@@ -194,21 +193,19 @@ void Form1::ShowFocus()
     }
 }
 
-// A maximised or full-screen window keeps its state: the height waits for
-// the window's return to its normal size.
+// A maximised or full-screen window keeps its state: Qt sets no normal
+// geometry of such a window, so the height waits for its return to its
+// normal size.
 void Form1::ShowWindowHeight()
 {
-    if (!model_.HeightWritePending()) {
-        return;
-    }
     if ((windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) != 0) {
         normalWidth_ = normalGeometry().width();
         return;
     }
-    model_.HeightApplied();
     const int restoredWidth = std::exchange(normalWidth_, 0);
-    resize(restoredWidth > 0 ? restoredWidth : width(),
-           TwipsToPixels(model_.ClientHeightInTwips()));
+    if (const auto clientHeight = model_.TakeHeightWrite()) {
+        resize(restoredWidth > 0 ? restoredWidth : width(), TwipsToPixels(*clientHeight));
+    }
 }
 
 void Form1::changeEvent(QEvent* event)
@@ -230,31 +227,27 @@ bool Form1::eventFilter(QObject* watched, QEvent* event)
                               widgets_.ControlOf(static_cast<QWidget*>(watched))));
 }
 
-// The keys the window answers itself, by their names in the model: a key
-// pressed with these modifiers held at least.
+// A key by its name in the model; the keypad's decimal key is its period
+// or comma pressed with the keypad modifier.
 WindowKey Form1::WindowKeyOf(const QKeyEvent& key)
 {
+    const bool keypad = (key.modifiers() & Qt::KeypadModifier) != 0;
     // clang-format off
-    static const std::tuple<int, Qt::KeyboardModifiers, WindowKey> kKeys[] = {
-        {Qt::Key_Period, Qt::KeypadModifier, WindowKey::KeypadDecimal}, {Qt::Key_Comma, Qt::KeypadModifier, WindowKey::KeypadDecimal},
-        {Qt::Key_Menu, {}, WindowKey::MenuKey},   {Qt::Key_F10, Qt::ShiftModifier, WindowKey::MenuKey},
-        {Qt::Key_Return, {}, WindowKey::Enter},   {Qt::Key_Enter, {}, WindowKey::Enter},
-        {Qt::Key_Down, {}, WindowKey::Down},      {Qt::Key_Right, {}, WindowKey::Right},
-        {Qt::Key_Up, {}, WindowKey::Up},          {Qt::Key_Left, {}, WindowKey::Left}};
+    static const std::pair<int, KeyCode> kKeys[] = {
+        {Qt::Key_C, KeyCode::C},           {Qt::Key_A, KeyCode::A},
+        {Qt::Key_Menu, KeyCode::Menu},     {Qt::Key_F10, KeyCode::F10},
+        {Qt::Key_Return, KeyCode::Enter},  {Qt::Key_Enter, KeyCode::Enter},
+        {Qt::Key_Down, KeyCode::Down},     {Qt::Key_Right, KeyCode::Right},
+        {Qt::Key_Up, KeyCode::Up},         {Qt::Key_Left, KeyCode::Left}};
     // clang-format on
-    if (key.keyCombination() ==
-        QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_C)) {
-        return WindowKey::CtrlShiftC;
+    KeyCode code = keypad && (key.key() == Qt::Key_Period || key.key() == Qt::Key_Comma)
+                       ? KeyCode::KeypadDecimal
+                       : KeyCode::Other;
+    for (const auto& [native, name] : kKeys) {
+        code = key.key() == native ? name : code;
     }
-    if (key.matches(QKeySequence::Copy) || key.matches(QKeySequence::SelectAll)) {
-        return key.matches(QKeySequence::Copy) ? WindowKey::CtrlC : WindowKey::CtrlA;
-    }
-    for (const auto& [native, held, name] : kKeys) {
-        if (key.key() == native && (key.modifiers() & held) == held) {
-            return name;
-        }
-    }
-    return WindowKey::Other;
+    return level::WindowKeyOf({code, (key.modifiers() & Qt::ControlModifier) != 0,
+                               (key.modifiers() & Qt::ShiftModifier) != 0});
 }
 
 // Does what the model answers to a key; false where the key goes on.

@@ -33,21 +33,21 @@ void Copy(HWND owner, const std::wstring& text)
 
 void Run(HWND owner, HWND field, EditCommand command, const std::optional<std::string>& resultLine)
 {
+    // Not WM_COPY: the edit control tries the clipboard only once.
+    const auto [first, last] = Selection(field);
+    const std::string whole = Narrow(WindowText(field));
+    const std::string selected = Narrow(WindowText(field).substr(first, last - first));
+    if (const auto copied = CopiedText(command, whole, selected, resultLine)) {
+        Copy(owner, Widen(*copied));
+        return;
+    }
     switch (command) {
         case EditCommand::Undo:
             SendMessageW(field, WM_UNDO, 0, 0);
             return;
-        case EditCommand::Redo:  // an edit control has none to offer
-            return;
         case EditCommand::Cut:
             SendMessageW(field, WM_CUT, 0, 0);
             return;
-        case EditCommand::Copy: {
-            // Not WM_COPY: the edit control tries the clipboard only once.
-            const auto [first, last] = Selection(field);
-            Copy(owner, WindowText(field).substr(first, last - first));
-            return;
-        }
         case EditCommand::Paste:
             SendMessageW(field, WM_PASTE, 0, 0);
             return;
@@ -57,14 +57,8 @@ void Run(HWND owner, HWND field, EditCommand command, const std::optional<std::s
         case EditCommand::SelectAll:
             SendMessageW(field, EM_SETSEL, 0, -1);
             return;
-        case EditCommand::CopyWholeText:
-            Copy(owner, WindowText(field));
-            return;
-        case EditCommand::CopyResultLine:
-            if (resultLine) {
-                Copy(owner, Widen(*resultLine));
-            }
-            return;
+        default:
+            return;  // the copies, above; an edit control has no step to redo
     }
 }
 

@@ -3,6 +3,8 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include "model/form1_layout.h"
+
 namespace level::win32 {
 namespace {
 
@@ -81,6 +83,7 @@ std::pair<DWORD, DWORD> Selection(HWND field)
 void MakeFlatField(HWND field)
 {
     SetWindowSubclass(field, &FlatFieldProcedure, 0, 0);
+    SendMessageW(field, EM_SETLIMITTEXT, kFieldTextLimit, 0);
 }
 
 }  // namespace level::win32

@@ -112,28 +112,21 @@ bool Form1::PreTranslate(MSG& message)
            IsDialogMessageW(window_, &message) != FALSE;
 }
 
-// The keys the window answers itself, by their names in the model: a key
-// pressed with at least these of Control and Shift held, the first row
-// that matches.
+// A key by its name in the model; Shift+F10 comes as a system key.
 WindowKey Form1::WindowKeyOf(const MSG& message)
 {
-    constexpr bool kCtrl = true;
-    constexpr bool kShift = true;
     // clang-format off
-    static constexpr std::tuple<UINT, WPARAM, bool, bool, WindowKey> kKeys[] = {
-        {WM_KEYDOWN, VK_DECIMAL, !kCtrl, !kShift, WindowKey::KeypadDecimal},
-        {WM_KEYDOWN, 'C', kCtrl, kShift, WindowKey::CtrlShiftC},  {WM_KEYDOWN, 'C', kCtrl, !kShift, WindowKey::CtrlC},
-        {WM_KEYDOWN, 'A', kCtrl, !kShift, WindowKey::CtrlA},      {WM_KEYDOWN, VK_APPS, !kCtrl, !kShift, WindowKey::MenuKey},
-        {WM_SYSKEYDOWN, VK_F10, !kCtrl, kShift, WindowKey::MenuKey}, {WM_KEYDOWN, VK_RETURN, !kCtrl, !kShift, WindowKey::Enter},
-        {WM_KEYDOWN, VK_DOWN, !kCtrl, !kShift, WindowKey::Down},  {WM_KEYDOWN, VK_RIGHT, !kCtrl, !kShift, WindowKey::Right},
-        {WM_KEYDOWN, VK_UP, !kCtrl, !kShift, WindowKey::Up},      {WM_KEYDOWN, VK_LEFT, !kCtrl, !kShift, WindowKey::Left}};
+    static constexpr std::tuple<UINT, WPARAM, KeyCode> kKeys[] = {
+        {WM_KEYDOWN, 'C', KeyCode::C},            {WM_KEYDOWN, 'A', KeyCode::A},
+        {WM_KEYDOWN, VK_DECIMAL, KeyCode::KeypadDecimal}, {WM_KEYDOWN, VK_APPS, KeyCode::Menu},
+        {WM_SYSKEYDOWN, VK_F10, KeyCode::F10},    {WM_KEYDOWN, VK_RETURN, KeyCode::Enter},
+        {WM_KEYDOWN, VK_DOWN, KeyCode::Down},     {WM_KEYDOWN, VK_RIGHT, KeyCode::Right},
+        {WM_KEYDOWN, VK_UP, KeyCode::Up},         {WM_KEYDOWN, VK_LEFT, KeyCode::Left}};
     // clang-format on
-    const bool ctrl = GetKeyState(VK_CONTROL) < 0;
-    const bool shift = GetKeyState(VK_SHIFT) < 0;
-    for (const auto& [kind, key, withCtrl, withShift, name] : kKeys) {
-        if (message.message == kind && message.wParam == key && (ctrl || !withCtrl) &&
-            (shift || !withShift)) {
-            return name;
+    for (const auto& [kind, key, code] : kKeys) {
+        if (message.message == kind && message.wParam == key) {
+            return level::WindowKeyOf(
+                {code, GetKeyState(VK_CONTROL) < 0, GetKeyState(VK_SHIFT) < 0});
         }
     }
     return WindowKey::Other;
@@ -431,9 +424,8 @@ void Form1::ShowLabel1()
 // size it has when restored.
 void Form1::ShowWindowHeight()
 {
-    if (model_.HeightWritePending()) {
-        model_.HeightApplied();
-        SetClientPixelHeight(window_, TwipsToPixels(model_.ClientHeightInTwips(), dpi_));
+    if (const auto clientHeight = model_.TakeHeightWrite()) {
+        SetClientPixelHeight(window_, TwipsToPixels(*clientHeight, dpi_));
     }
 }
 

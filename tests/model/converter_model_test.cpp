@@ -90,6 +90,25 @@ TEST(WindowKeys, AreAnsweredByTheFocusedControl)
     }
 }
 
+// A key is the window's with at least the modifiers it names.
+TEST(WindowKeys, AreNamedByTheirKeyAndModifiers)
+{
+    using enum KeyCode;
+    const std::tuple<KeyChord, WindowKey> chords[] = {
+        {{C, true, true}, WindowKey::CtrlShiftC},
+        {{C, true, false}, WindowKey::CtrlC},
+        {{C, false, true}, WindowKey::Other},
+        {{A, true, true}, WindowKey::CtrlA},
+        {{F10, false, true}, WindowKey::MenuKey},
+        {{F10, false, false}, WindowKey::Other},
+        {{Enter, true, false}, WindowKey::Enter},
+        {{KeypadDecimal, false, true}, WindowKey::KeypadDecimal},
+    };
+    for (const auto& [chord, key] : chords) {
+        EXPECT_EQ(WindowKeyOf(chord), key) << static_cast<int>(chord.code);
+    }
+}
+
 // Ctrl+C does what the menu item shown beside it does, and that item is
 // available exactly when it copies something; the result line has an item
 // of its own, available while the fields are one result.
@@ -211,9 +230,8 @@ TEST(Clear, EmptiesTheFieldsShortensTheWindowAndShowsTheContactLine)
         model.Command2_Click();
         EXPECT_EQ(Texts(model), (std::vector<std::string>{"", "", ""}));
         EXPECT_EQ(model.WindowHeight(), 4180);
-        EXPECT_EQ(model.ClientHeightInTwips(), 4180 - 405);  // the designed frame's share
-        EXPECT_TRUE(model.HeightWritePending());
-        model.HeightApplied();
+        EXPECT_EQ(model.TakeHeightWrite(), 4180 - 405);    // the designed frame's share
+        EXPECT_EQ(model.TakeHeightWrite(), std::nullopt);  // taken once
         EXPECT_EQ(model.Label1FontSize(), 8);
         EXPECT_TRUE(model.Label1Caption().starts_with("  Предложения и пожелания по адресу: "));
         EXPECT_EQ(Options(model), (std::vector<bool>{false, false, true}));
