@@ -97,7 +97,7 @@ public:
         EXPECT_TRUE(QTest::qWaitFor([&] { return form_->size() == wanted; }));
     }
 
-    void SetMaximised(bool maximised) override
+    bool SetMaximised(bool maximised) override
     {
         if (maximised) {
             form_->showMaximized();
@@ -106,6 +106,7 @@ public:
         }
         EXPECT_TRUE(QTest::qWaitFor([&] { return form_->isMaximized() == maximised; }));
         QTest::qWait(100);  // the window manager's new size
+        return true;
     }
 
     std::vector<std::string> RightClickAndChoose(Control control, std::string_view item) override
@@ -205,7 +206,10 @@ public:
 
     // 15 twips to a device-independent pixel, to the nearest.
     [[nodiscard]] int TwipsToPixels(int twips) const override { return (twips * 2 + 15) / 30; }
-    [[nodiscard]] const ConverterModel& Model() const override { return form_->model(); }
+    [[nodiscard]] std::string ModelFieldText(Control field) const override
+    {
+        return form_->model().FieldText(field);
+    }
 
 private:
     [[nodiscard]] Seen SeeWidget(QWidget* widget)

@@ -142,11 +142,12 @@ public:
         WaitFor([&] { return ClientSize() == size; }, "the window resized");
     }
 
-    void SetMaximised(bool maximised) override
+    bool SetMaximised(bool maximised) override
     {
         ShowWindow(form_->Handle(), maximised ? SW_MAXIMIZE : SW_RESTORE);
         WaitFor([&] { return (IsZoomed(form_->Handle()) != FALSE) == maximised; },
                 maximised ? "the window maximised" : "the window restored");
+        return true;
     }
 
     // The menu is modal: a timer reads it and chooses by the item's mnemonic
@@ -239,7 +240,10 @@ public:
     {
         return MulDiv(twips, ScreenDpi(), 1440);
     }
-    [[nodiscard]] const ConverterModel& Model() const override { return form_->model(); }
+    [[nodiscard]] std::string ModelFieldText(Control field) const override
+    {
+        return form_->model().FieldText(field);
+    }
 
 private:
     [[nodiscard]] Seen SeeHandle(HWND handle)

@@ -139,7 +139,7 @@ TEST_F(WindowTest, TheKeypadsDecimalKeyTypesTheUsersSeparator)
     window->Press(Key::KeypadDecimal);
     window->TypeKeys("5");
     EXPECT_EQ(Text(Text1), "2,5");
-    EXPECT_EQ(window->Model().FieldText(Text1), "2,5");
+    EXPECT_EQ(window->ModelFieldText(Text1), "2,5");
 }
 
 // Enter presses a focused push button, as in a Windows dialog.

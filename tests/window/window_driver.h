@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "capturing_report.h"
-#include "model/converter_model.h"
 #include "model/form1_layout.h"
 
 namespace level {
@@ -80,7 +79,8 @@ public:
     // The text onto the clipboard, then pasted over the field's whole text.
     virtual void Paste(Control field, const std::string& text) = 0;
     virtual void ResizeClient(PixelSize size) = 0;
-    virtual void SetMaximised(bool maximised) = 0;
+    // False where the window has no maximised state (a page).
+    virtual bool SetMaximised(bool maximised) = 0;
     // A right click on the control opens its menu; the item of this text is
     // chosen, or none for "". Gives the menu's items as shown, without their
     // mnemonics and shortcuts: "-" for a separator, a greyed item in
@@ -108,7 +108,8 @@ public:
     // A pixel as painted, 0xRRGGBB.
     [[nodiscard]] virtual std::uint32_t PixelAt(int x, int y) = 0;
     [[nodiscard]] virtual int TwipsToPixels(int twips) const = 0;
-    [[nodiscard]] virtual const ConverterModel& Model() const = 0;
+    // A field's text as the window's model holds it.
+    [[nodiscard]] virtual std::string ModelFieldText(Control field) const = 0;
 
     // Stands in for the window's message box.
     CapturingReport report;

