@@ -71,6 +71,9 @@ function start() {
   let menu = null;
 
   document.title = form.caption;
+  const caption = document.getElementById('caption');
+  caption.textContent = form.caption;
+  caption.style.width = `${form.width}px`;
   root.setAttribute('aria-label', form.caption);
   root.style.width = `${form.width}px`;
   root.style.height = `${form.height}px`;
@@ -118,6 +121,9 @@ function start() {
       default:  // the labels, and the outline, which says nothing
         element = document.createElement('div');
         element.textContent = row.caption;
+        // The information line, which the model writes, is announced as it
+        // changes.
+        if (row.kind === 'label' && row.caption === '') element.setAttribute('role', 'status');
     }
     element.className = row.kind;
     if (row.kind !== 'option') element.id = row.name;
@@ -182,6 +188,7 @@ function start() {
     }
     const label1 = elements.get(rowNamed('Label1').control);
     label1.textContent = page.label1Caption();
+    label1.setAttribute('aria-label', label1.textContent);
     label1.style.fontSize = `${page.label1Points()}pt`;
     const height = page.takeHeightWrite();
     if (height >= 0) root.style.height = `${height}px`;
@@ -232,6 +239,11 @@ function start() {
   };
   root.addEventListener('keydown', (event) => {
     if (menu !== null || event.isComposing) return;
+    if (event.key === 'Tab' && !event.ctrlKey && !event.altKey && !event.metaKey) {
+      event.preventDefault();
+      tabFrom(controlOf(document.activeElement), event.shiftKey ? -1 : 1);
+      return;
+    }
     const code = form.keyCodes[keyCodes[event.code]] ?? 0;
     // Command is the Mac's Control.
     const answer = page.answerKey(code, event.ctrlKey || event.metaKey, event.shiftKey,
@@ -241,6 +253,28 @@ function start() {
       act(answer);
     }
   });
+
+  // Tab and Shift+Tab go round the window's tab stops in the table's
+  // order, as in a dialog: each enabled field, each button, and the option
+  // group once, at its selected option or, with none, at its first.
+  function tabStops() {
+    const options = table.filter((row) => row.kind === 'option');
+    const groupStop = (options.find((row) => page.optionValue(row.control)) ?? options[0]).control;
+    return table.filter((row) => (row.kind === 'field' && page.fieldEnabled(row.control)) ||
+                                 row.kind === 'button' || row.control === groupStop)
+      .map((row) => row.control);
+  }
+  function tabFrom(control, step) {
+    const stops = tabStops();
+    const row = table.findIndex((candidate) => candidate.control === control);
+    // The stop after (or before) the control's place in the table.
+    const ordered = step > 0 ? stops : [...stops].reverse();
+    const next = ordered.find((stop) => step * (table.findIndex((candidate) => candidate.control === stop) - row) > 0)
+      ?? ordered[0];
+    const element = target(next);
+    element.focus();
+    if (kind(next) === 'field') element.select();
+  }
 
   function act(answer) {
     const element = answer.target === 0 ? null : target(answer.target);
@@ -410,9 +444,9 @@ function start() {
   });
 
   show();
+  document.body.classList.add('ready');
   // The first control in tab order that can take the focus, without
   // selecting it.
   page.setFocus(page.firstFocus());
   showFocus();
-  document.body.classList.add('ready');
 }

@@ -124,10 +124,16 @@ void WriteNames(JsonText& json)
 {
     json.BeginObject("keyCodes");
     constexpr std::pair<std::string_view, KeyCode> kKeyCodes[] = {
-        {"C", KeyCode::C},         {"A", KeyCode::A},     {"KeypadDecimal", KeyCode::KeypadDecimal},
-        {"Menu", KeyCode::Menu},   {"F10", KeyCode::F10}, {"Enter", KeyCode::Enter},
-        {"Down", KeyCode::Down},   {"Right", KeyCode::Right},
-        {"Up", KeyCode::Up},       {"Left", KeyCode::Left}};
+        {"C", KeyCode::C},
+        {"A", KeyCode::A},
+        {"KeypadDecimal", KeyCode::KeypadDecimal},
+        {"Menu", KeyCode::Menu},
+        {"F10", KeyCode::F10},
+        {"Enter", KeyCode::Enter},
+        {"Down", KeyCode::Down},
+        {"Right", KeyCode::Right},
+        {"Up", KeyCode::Up},
+        {"Left", KeyCode::Left}};
     for (const auto& [name, code] : kKeyCodes) {
         json.Number(name, static_cast<int>(code));
     }
@@ -146,8 +152,8 @@ void WriteNames(JsonText& json)
     json.End();
     json.BeginObject("commands");
     constexpr std::pair<std::string_view, EditCommand> kCommands[] = {
-        {"Undo", EditCommand::Undo},   {"Redo", EditCommand::Redo},
-        {"Cut", EditCommand::Cut},     {"Paste", EditCommand::Paste},
+        {"Undo", EditCommand::Undo},     {"Redo", EditCommand::Redo},
+        {"Cut", EditCommand::Cut},       {"Paste", EditCommand::Paste},
         {"Delete", EditCommand::Delete}, {"SelectAll", EditCommand::SelectAll}};
     for (const auto& [name, command] : kCommands) {
         json.Number(name, static_cast<int>(command));
@@ -287,9 +293,8 @@ EMSCRIPTEN_KEEPALIVE const char* level_decimal_separator()
 // What the window does for a key: its action, times 256, plus its target.
 EMSCRIPTEN_KEEPALIVE int level_answer_key(int code, int ctrl, int shift, int focus)
 {
-    const KeyAnswer answer =
-        AnswerKey(WindowKeyOf({static_cast<KeyCode>(code), ctrl != 0, shift != 0}),
-                  ControlOf(focus));
+    const KeyAnswer answer = AnswerKey(
+        WindowKeyOf({static_cast<KeyCode>(code), ctrl != 0, shift != 0}), ControlOf(focus));
     return static_cast<int>(answer.action) * 256 + static_cast<int>(answer.target);
 }
 

@@ -39,12 +39,23 @@ DevToolsPipe::DevToolsPipe()
     const std::string userData = "--user-data-dir=" + profile_;
     // The flags keep a headless browser to itself on a closed network:
     // no sign-in, updates, field trials or first-run pages.
-    std::vector<const char*> arguments = {
-        "chromium", "--headless", "--no-sandbox", "--disable-gpu", "--no-first-run",
-        "--disable-background-networking", "--disable-component-update", "--disable-sync",
-        "--disable-default-apps", "--disable-extensions", "--hide-scrollbars",
-        "--force-device-scale-factor=1", "--window-size=640,480", "--remote-debugging-pipe",
-        userData.c_str(), "about:blank", nullptr};
+    std::vector<const char*> arguments = {"chromium",
+                                          "--headless",
+                                          "--no-sandbox",
+                                          "--disable-gpu",
+                                          "--no-first-run",
+                                          "--disable-background-networking",
+                                          "--disable-component-update",
+                                          "--disable-sync",
+                                          "--disable-default-apps",
+                                          "--disable-extensions",
+                                          "--hide-scrollbars",
+                                          "--force-device-scale-factor=1",
+                                          "--window-size=640,480",
+                                          "--remote-debugging-pipe",
+                                          userData.c_str(),
+                                          "about:blank",
+                                          nullptr};
     browser_ = fork();
     if (browser_ < 0) {
         Fail("cannot start");

@@ -130,8 +130,8 @@ public:
     WebWindowDriver()
     {
         target_ = browser_.Call("Target.createTarget", {{"url", "about:blank"}})["targetId"];
-        session_ = browser_.Call("Target.attachToTarget", {{"targetId", target_}, {"flatten", true}})
-                       ["sessionId"];
+        session_ = browser_.Call("Target.attachToTarget",
+                                 {{"targetId", target_}, {"flatten", true}})["sessionId"];
         browser_.Call("Browser.grantPermissions",
                       {{"permissions", {"clipboardReadWrite", "clipboardSanitizedWrite"}}});
         // A Russian page language: a decimal comma, as the window behaviours
@@ -188,7 +188,8 @@ public:
                 ++length;
             }
             const std::string character(text.substr(at, length));
-            Page("Input.dispatchKeyEvent", {{"type", "keyDown"}, {"key", character}, {"text", character}});
+            Page("Input.dispatchKeyEvent",
+                 {{"type", "keyDown"}, {"key", character}, {"text", character}});
             Page("Input.dispatchKeyEvent", {{"type", "keyUp"}, {"key", character}});
             at += length;
         }
@@ -207,11 +208,16 @@ public:
     {
         Evaluate("navigator.clipboard.writeText(" + json(text).dump() + ")");
         FocusAndSelectAll(field);
-        Page("Input.dispatchKeyEvent", {{"type", "rawKeyDown"}, {"key", "v"}, {"code", "KeyV"},
-                                        {"windowsVirtualKeyCode", 86}, {"modifiers", 2}});
-        Page("Input.dispatchKeyEvent",
-             {{"type", "keyUp"}, {"key", "v"}, {"code", "KeyV"}, {"windowsVirtualKeyCode", 86},
-              {"modifiers", 2}});
+        Page("Input.dispatchKeyEvent", {{"type", "rawKeyDown"},
+                                        {"key", "v"},
+                                        {"code", "KeyV"},
+                                        {"windowsVirtualKeyCode", 86},
+                                        {"modifiers", 2}});
+        Page("Input.dispatchKeyEvent", {{"type", "keyUp"},
+                                        {"key", "v"},
+                                        {"code", "KeyV"},
+                                        {"windowsVirtualKeyCode", 86},
+                                        {"modifiers", 2}});
         Settle();
     }
 
@@ -293,7 +299,8 @@ public:
 
     [[nodiscard]] Seen SeeWindow() override
     {
-        return {.text = Evaluate("document.title").get<std::string>()};
+        return {.text =
+                    Evaluate("document.getElementById('caption').textContent").get<std::string>()};
     }
 
     [[nodiscard]] std::optional<Spoken> AskScreenReader(Control control) override
@@ -301,12 +308,13 @@ public:
         const json document = Page("DOM.getDocument");
         const int node = Page("DOM.querySelector", {{"nodeId", document["root"]["nodeId"]},
                                                     {"selector", "#" + Name(control)}})["nodeId"];
-        const json tree = Page("Accessibility.getPartialAXTree",
-                               {{"nodeId", node}, {"fetchRelatives", false}});
+        const json tree =
+            Page("Accessibility.getPartialAXTree", {{"nodeId", node}, {"fetchRelatives", false}});
         const json& spoken = tree["nodes"][0];
         const auto text = [&spoken](const char* property) {
-            return spoken.contains(property) ? spoken[property].value("value", json("")).get<std::string>()
-                                             : std::string();
+            return spoken.contains(property)
+                       ? spoken[property].value("value", json("")).get<std::string>()
+                       : std::string();
         };
         return Spoken{text("name"), text("value")};
     }
@@ -427,9 +435,14 @@ private:
         report.descriptions.push_back(
             shown.substr(lineBreak + 1, shown.find('\n', lineBreak + 1) - lineBreak - 1));
         report.shownAtReport = report.look ? report.look() : std::vector<std::string>{};
-        Page("Input.dispatchKeyEvent", {{"type", "keyDown"}, {"key", "Enter"}, {"code", "Enter"},
-                                        {"windowsVirtualKeyCode", 13}, {"text", "\r"}});
-        Page("Input.dispatchKeyEvent", {{"type", "keyUp"}, {"key", "Enter"}, {"code", "Enter"},
+        Page("Input.dispatchKeyEvent", {{"type", "keyDown"},
+                                        {"key", "Enter"},
+                                        {"code", "Enter"},
+                                        {"windowsVirtualKeyCode", 13},
+                                        {"text", "\r"}});
+        Page("Input.dispatchKeyEvent", {{"type", "keyUp"},
+                                        {"key", "Enter"},
+                                        {"code", "Enter"},
                                         {"windowsVirtualKeyCode", 13}});
         Settle();
         EXPECT_FALSE(Evaluate("document.getElementById('report').open").get<bool>());
