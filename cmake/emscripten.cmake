@@ -6,8 +6,12 @@ include(/usr/share/emscripten/cmake/Modules/Platform/Emscripten.cmake)
 set(FastFloat_DIR ${CMAKE_CURRENT_LIST_DIR}/mingw-w64-packages CACHE PATH "")
 set(Boost_DIR ${CMAKE_CURRENT_LIST_DIR}/mingw-w64-packages CACHE PATH "")
 
-# Without it a thrown ConversionError aborts the module.
-set(CMAKE_CXX_FLAGS_INIT "-fwasm-exceptions")
+# Without -fwasm-exceptions a thrown ConversionError aborts the module.
+# The header folders' paths in the page are the host's and the source's
+# own, wherever it is built, so that two builds give the same bytes.
+set(CMAKE_CXX_FLAGS_INIT "-fwasm-exceptions \
+-fmacro-prefix-map=${CMAKE_BINARY_DIR}/host-headers/=/usr/include/ \
+-ffile-prefix-map=${CMAKE_SOURCE_DIR}/=")
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-fwasm-exceptions -sALLOW_MEMORY_GROWTH=1")
 
 # node's fetch would stand in for Emscripten's own file reading and fail.
