@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Measures, over several runs under Xvfb, the time from a program's start to
 # its window being mapped and its resident memory once idle: the converter
-# beside a one-label Qt window, the toolkit's floor. Usage:
+# beside a one-label Qt window, the toolkit's floor; then the page's first
+# paint in headless Chromium beside a page of one label. Usage:
 #   bench/startup.sh [pairs of runs] [build dir]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -42,3 +43,7 @@ printf '%-22s %12s %12s\n' level-converter "$(column 1 "${converter[@]}")" "$(co
 awk -v c="$(column 1 "${converter[@]}")" -v m="$(column 1 "${minimal[@]}")" \
     'BEGIN { printf "start-up ratio, converter to floor: %.2f\n", c / m }'
 echo "(medians of $runs interleaved pairs)"
+
+echo
+echo "The page in headless Chromium:"
+python3 bench/page_first_paint.py "$(scripts/package --web)" "$runs"

@@ -1,0 +1,77 @@
+"""Headless Chromium over the DevTools protocol, on the pipe it reads on its
+descriptor 3 and writes on 4 (JSON messages, each ended by a NUL byte): the
+page scripts' and the page benchmark's one way to a browser."""
+
+import json
+import os
+import shutil
+import subprocess
+import tempfile
+
+
+class Browser:
+    """A headless browser with a profile of its own, and one page in it."""
+
+    def __init__(self, width=640, height=480):
+        self._profile = tempfile.mkdtemp(prefix="level-devtools-")
+        to_browser, self._from_us = os.pipe()
+        self._to_us, from_browser = os.pipe()
+
+        def descriptors():
+            # Copies first: either end may itself be descriptor 3 or 4.
+            reads, writes = os.dup(to_browser), os.dup(from_browser)
+            os.dup2(reads, 3)
+            os.dup2(writes, 4)
+
+        self._process = subprocess.Popen(
+            ["chromium", "--headless", "--no-sandbox", "--disable-gpu", "--no-first-run",
+             "--disable-background-networking", "--disable-component-update", "--disable-sync",
+             "--hide-scrollbars", "--force-device-scale-factor=1",
+             f"--window-size={width},{height}", "--remote-debugging-pipe",
+             f"--user-data-dir={self._profile}", "about:blank"],
+            preexec_fn=descriptors, close_fds=False, stderr=subprocess.DEVNULL)
+        os.close(to_browser)
+        os.close(from_browser)
+        self._buffered = b""
+        self._next = 0
+        target = self.call("Target.createTarget", url="about:blank")["targetId"]
+        self._session = self.call("Target.attachToTarget", targetId=target,
+                                  flatten=True)["sessionId"]
+
+    def call(self, method, session=None, **params):
+        """A command and its result; an error raises."""
+        self._next += 1
+        message = {"id": self._next, "method": method, "params": params}
+        if session:
+            message["sessionId"] = session
+        os.write(self._from_us, json.dumps(message).encode() + b"\0")
+        while True:
+            while b"\0" not in self._buffered:
+                chunk = os.read(self._to_us, 65536)
+                if not chunk:
+                    raise RuntimeError("the browser closed its pipe")
+                self._buffered += chunk
+            text, self._buffered = self._buffered.split(b"\0", 1)
+            answer = json.loads(text)
+            if answer.get("id") == self._next:
+                if "error" in answer:
+                    raise RuntimeError(f"{method}: {answer['error']}")
+                return answer["result"]
+
+    def page(self, method, **params):
+        return self.call(method, self._session, **params)
+
+    def evaluate(self, expression):
+        result = self.page("Runtime.evaluate", expression=expression, returnByValue=True,
+                           awaitPromise=True, userGesture=True)
+        if "exceptionDetails" in result:
+            raise RuntimeError(f"the page threw: {result['exceptionDetails']}")
+        return result["result"].get("value")
+
+    def close(self):
+        try:
+            self.call("Browser.close")
+        except RuntimeError:
+            self._process.kill()
+        self._process.wait()
+        shutil.rmtree(self._profile, ignore_errors=True)
