@@ -12,14 +12,62 @@ constexpr std::string_view kNarrowNoBreakSpace = "\u202F";
 constexpr std::array<std::string_view, 8> kBlanks = {
     " ", "\t", "\n", "\r", "\v", "\f", kNoBreakSpace, kNarrowNoBreakSpace};
 
+constexpr std::string_view kDigitsAndSigns = "0123456789+-";
+constexpr std::string_view kExponentLetters = "eE";
+
 bool IsDigit(char c)
 {
     return c >= '0' && c <= '9';
 }
 
+using ByteSet = std::array<bool, 256>;
+
+constexpr std::size_t ByteOf(char c)
+{
+    return static_cast<unsigned char>(c);
+}
+
+// The first and the last bytes of the blanks: a text whose end is none of
+// these has no blank there, which spares the search of every blank at
+// every read.
+constexpr ByteSet kBlankFirstBytes = [] {
+    ByteSet bytes{};
+    for (const std::string_view blank : kBlanks) {
+        bytes.at(ByteOf(blank.front())) = true;
+    }
+    return bytes;
+}();
+constexpr ByteSet kBlankLastBytes = [] {
+    ByteSet bytes{};
+    for (const std::string_view blank : kBlanks) {
+        bytes.at(ByteOf(blank.back())) = true;
+    }
+    return bytes;
+}();
+
+// The bytes no decimal separator may hold: digits, signs, exponent letters
+// and the one-byte blanks.
+constexpr ByteSet kNumberBytes = [] {
+    ByteSet bytes{};
+    for (const std::string_view characters : {kDigitsAndSigns, kExponentLetters}) {
+        for (const char c : characters) {
+            bytes.at(ByteOf(c)) = true;
+        }
+    }
+    for (const std::string_view blank : kBlanks) {
+        if (blank.size() == 1) {
+            bytes.at(ByteOf(blank.front())) = true;
+        }
+    }
+    return bytes;
+}();
+
 // Length of the white space at the front of text, or 0.
 std::size_t LeadingSpace(std::string_view text)
 {
+    if (text.empty() || !kBlankFirstBytes.at(ByteOf(text.front()))) {
+        return 0;
+    }
     for (std::string_view blank : kBlanks) {
         if (text.starts_with(blank)) {
             return blank.size();
@@ -31,6 +79,9 @@ std::size_t LeadingSpace(std::string_view text)
 // Length of the white space at the back of text, or 0.
 std::size_t TrailingSpace(std::string_view text)
 {
+    if (text.empty() || !kBlankLastBytes.at(ByteOf(text.back()))) {
+        return 0;
+    }
     for (std::string_view blank : kBlanks) {
         if (text.ends_with(blank)) {
             return blank.size();
@@ -143,8 +194,6 @@ bool HoldsBlank(std::string_view text)
     });
 }
 
-constexpr std::string_view kDigitsAndSigns = "0123456789+-";
-
 std::optional<std::int64_t> TakeExponent(Cursor& cursor)
 {
     const bool negative = cursor.TakeIf("-");
@@ -196,8 +245,11 @@ std::optional<NumberText> ScanNumber(std::string_view text, const RegionalSettin
 
 bool DecimalSeparatorWorks(std::string_view decimal)
 {
+    if (decimal.size() == 1) {
+        return !kNumberBytes.at(ByteOf(decimal.front()));  // the readers ask this at every read
+    }
     return !decimal.empty() && !HoldsAnyOf(decimal, kDigitsAndSigns) &&
-           !HoldsAnyOf(decimal, "eE") && !HoldsBlank(decimal);
+           !HoldsAnyOf(decimal, kExponentLetters) && !HoldsBlank(decimal);
 }
 
 RegionalSettings MendSeparators(RegionalSettings settings)
@@ -207,7 +259,7 @@ RegionalSettings MendSeparators(RegionalSettings settings)
     if (!DecimalSeparatorWorks(decimal)) {
         decimal = ".";
     }
-    if (HoldsAnyOf(group, kDigitsAndSigns) || HoldsAnyOf(group, "eE") ||
+    if (HoldsAnyOf(group, kDigitsAndSigns) || HoldsAnyOf(group, kExponentLetters) ||
         decimal.find(group) != std::string::npos || group.find(decimal) != std::string::npos) {
         group.clear();
     }

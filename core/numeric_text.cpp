@@ -127,28 +127,31 @@ std::optional<std::uint64_t> ScaledMagnitude(const NumberText& number)
 // Nothing for any other text.
 std::optional<double> ReadPlainNumber(std::string_view text, const RegionalSettings& settings)
 {
-    std::array<char, 40> chars{};
+    constexpr std::size_t kLongestPlain = 40;
     const std::string_view decimal = settings.decimalSeparator;
-    if (text.empty() || text.size() > chars.size() || decimal.size() != 1 ||
+    if (text.empty() || text.size() > kLongestPlain || decimal.size() != 1 ||
         !DecimalSeparatorWorks(decimal)) {
         return std::nullopt;  // a separator that could be read as part of the number
     }
+    const char separator = decimal.front();
     bool digit = false;
-    bool separator = false;
+    bool separated = false;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
         if (c >= '0' && c <= '9') {
             digit = true;
-        } else if (c == settings.decimalSeparator.front() && !separator) {
-            separator = true;
+        } else if (c == separator && !separated) {
+            separated = true;
         } else if (!(c == '-' && i == 0)) {
             return std::nullopt;
         }
-        chars.at(i) = c == settings.decimalSeparator.front() ? '.' : c;
     }
+    // fast_float reads the user's separator itself.
     double value = 0.0;
-    const auto read = fast_float::from_chars(chars.data(), chars.data() + text.size(), value);
-    if (!digit || read.ptr != chars.data() + text.size() || std::isinf(value)) {
+    const auto read = fast_float::from_chars_advanced(
+        text.data(), text.data() + text.size(), value,
+        fast_float::parse_options(fast_float::chars_format::general, separator));
+    if (!digit || read.ptr != text.data() + text.size() || std::isinf(value)) {
         return std::nullopt;
     }
     return value;
