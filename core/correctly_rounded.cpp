@@ -2,6 +2,8 @@
 
 #include <array>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <optional>
 
 #include "core/double_double.h"
@@ -14,22 +16,49 @@ namespace {
 constexpr DoubleDouble kLn2{0x1.62e42fefa39efp-1, 0x1.abc9e3b39803fp-56};
 constexpr DoubleDouble kLn10{0x1.26bb1bbb55516p+1, -0x1.f48ad494ea3e9p-53};
 
-// The bound the fast evaluations are trusted to, relative to the result.
-// Each double-double operation errs by less than 2^-102 and each constant
-// by less than 2^-106; a logarithm takes about 45 operations, a power about
-// 40, and in neither does an error grow on its way (the exponential's
-// squarings keep e^x - 1, whose relative error they do not amplify). So
-// each errs by less than 2^-95; 2^-85 leaves a margin of a thousand.
-constexpr double kFastError = 0x1p-85;
+// The bound the double-double evaluations are trusted to, relative to the
+// result. Each double-double operation errs by less than 2^-102 and each
+// constant by less than 2^-106; a logarithm takes about 45 operations, a
+// power about 40, and in neither does an error grow on its way (the
+// exponential's squarings keep e^x - 1, whose relative error they do not
+// amplify). So each errs by less than 2^-95; 2^-85 leaves a margin of a
+// thousand.
+constexpr double kDoubleDoubleError = 0x1p-85;
 
-// Whether hi is the double nearest every number within the error bound of
-// hi + lo: hi + lo lies that far inside hi's rounding interval.
-bool RoundsToHi(DoubleDouble value)
+// A double's bits and back (std::bit_cast, which Emscripten's libc++ lacks).
+std::uint64_t BitsOf(double value)
 {
-    const double margin = kFastError * std::fabs(value.hi);
-    const double above = std::nextafter(value.hi, HUGE_VAL) - value.hi;
-    const double below = value.hi - std::nextafter(value.hi, -HUGE_VAL);
-    return value.lo + margin < above / 2 && value.lo - margin > -below / 2;
+    std::uint64_t bits = 0;
+    std::memcpy(&bits, &value, sizeof bits);
+    return bits;
+}
+double FromBits(std::uint64_t bits)
+{
+    double value = 0.0;
+    std::memcpy(&value, &bits, sizeof value);
+    return value;
+}
+
+// Whether hi is the double nearest every number within a relative error
+// bound of hi + lo: hi + lo lies that far inside hi's rounding interval.
+// The neighbours of a normal hi are the doubles whose bits are one apart.
+bool RoundsToHi(DoubleDouble value, double bound)
+{
+    const double magnitude = std::fabs(value.hi);
+    const std::uint64_t bits = BitsOf(magnitude);
+    const double above = FromBits(bits + 1) - magnitude;
+    const double below = magnitude - FromBits(bits - 1);
+    const double lo = value.hi < 0 ? -value.lo : value.lo;
+    const double margin = bound * magnitude;
+    return std::isnormal(value.hi) && lo + margin < above / 2 && lo - margin > -below / 2;
+}
+
+// x rounded to the nearest integer, ties to even, for |x| < 2^51: adding
+// and taking away 1.5 * 2^52 leaves no fraction.
+double NearestInteger(double x)
+{
+    constexpr double kShift = 0x1.8p52;
+    return (x + kShift) - kShift;
 }
 
 // 1/1, 1/3, 1/5, ...: the coefficients of 2 atanh s = ln((1 + s)/(1 - s)).
@@ -60,12 +89,11 @@ const std::array<DoubleDouble, 11>& InverseFactorials()
     return table;
 }
 
-// ln x for a positive finite x: x = m 2^k with m in [1/sqrt 2, sqrt 2),
-// and ln m = 2 atanh s for s = (m - 1)/(m + 1), |s| < 0.172, whose series
-// has dropped below 2^-106 after 21 terms. m - 1 is exact (Sterbenz).
-std::optional<double> FastNaturalLogarithm(double value)
+// ln(m 2^k) for m in [1/sqrt 2, sqrt 2) in double-double: ln m = 2 atanh s
+// for s = (m - 1)/(m + 1), |s| < 0.172, whose series has dropped below
+// 2^-106 after 21 terms. m - 1 is exact (Sterbenz).
+DoubleDouble AtanhLogarithm(double mantissa, int exponent)
 {
-    const auto [mantissa, exponent] = ReduceLogarithmArgument(value);
     const DoubleDouble s = DoubleDouble{mantissa - 1.0} / TwoSum(mantissa, 1.0);
     const DoubleDouble square = s * s;
     const auto& coefficients = OddReciprocals();
@@ -73,23 +101,22 @@ std::optional<double> FastNaturalLogarithm(double value)
     for (std::size_t j = coefficients.size() - 1; j-- > 0;) {
         series = series * square + coefficients.at(j);
     }
-    const DoubleDouble result =
-        DoubleDouble{2.0 * s.hi, 2.0 * s.lo} * series + kLn2 * DoubleDouble{exponent * 1.0};
-    return RoundsToHi(result) ? std::optional(result.hi) : std::nullopt;
+    return DoubleDouble{2.0 * s.hi, 2.0 * s.lo} * series + kLn2 * DoubleDouble{exponent * 1.0};
 }
 
-// 10^e = e^t for t = e ln 10 = k ln 2 + r, |r| <= ln 2 / 2: 2^k e^r, where
-// e^r - 1 comes from its series at r/256 (below 2^-106 after 11 terms) and
-// eight steps of e^2x - 1 = (e^x - 1)(e^x - 1 + 2). Only where 2^k e^r is
-// a normal double; near the overflow and underflow thresholds, nothing.
-std::optional<double> FastTenToThePower(double exponent)
+// ln x for a positive finite x, x = m 2^k as the reduction gives it.
+std::optional<double> FastNaturalLogarithm(double value)
 {
-    const DoubleDouble t = kLn10 * DoubleDouble{exponent};
-    if (!(std::fabs(t.hi) < 707.0)) {
-        return std::nullopt;
-    }
-    const double k = std::nearbyint(t.hi / kLn2.hi);
-    const DoubleDouble r = t + -(kLn2 * DoubleDouble{k});
+    const auto [mantissa, exponent] = ReduceLogarithmArgument(value);
+    const DoubleDouble result = AtanhLogarithm(mantissa, exponent);
+    return RoundsToHi(result, kDoubleDoubleError) ? std::optional(result.hi) : std::nullopt;
+}
+
+// e^r for |r| <= ln 2 in double-double: e^r - 1 from its series at r/256
+// (below 2^-106 after 11 terms) and eight steps of
+// e^2x - 1 = (e^x - 1)(e^x - 1 + 2).
+DoubleDouble ExpOfReduced(DoubleDouble r)
+{
     const DoubleDouble x{r.hi / 256.0, r.lo / 256.0};
     const auto& coefficients = InverseFactorials();
     DoubleDouble series = coefficients.back();
@@ -100,11 +127,131 @@ std::optional<double> FastTenToThePower(double exponent)
     for (int step = 0; step < 8; ++step) {
         expm1 = expm1 * (expm1 + DoubleDouble{2.0});
     }
-    const DoubleDouble result = DoubleDouble{1.0} + expm1;
-    if (!RoundsToHi(result)) {
+    return DoubleDouble{1.0} + expm1;
+}
+
+// 10^e = e^t for t = e ln 10 = k ln 2 + r, |r| <= ln 2 / 2: 2^k e^r. Only
+// where 2^k e^r is a normal double; near the overflow and underflow
+// thresholds, nothing.
+std::optional<double> FastTenToThePower(double exponent)
+{
+    const DoubleDouble t = kLn10 * DoubleDouble{exponent};
+    if (!(std::fabs(t.hi) < 707.0)) {
+        return std::nullopt;
+    }
+    const double k = NearestInteger(t.hi / kLn2.hi);
+    const DoubleDouble result = ExpOfReduced(t + -(kLn2 * DoubleDouble{k}));
+    if (!RoundsToHi(result, kDoubleDoubleError)) {
         return std::nullopt;
     }
     return std::ldexp(result.hi, static_cast<int>(k));
+}
+
+// The quick evaluations: double arithmetic where the terms are small,
+// double-double where they are not, and tables, to an error bound (below)
+// that settles the rounding of all but about one argument in a thousand;
+// the double-double evaluations above take the rest.
+
+// 2^(j/128), j = 0 to 127, each in double-double from ExpOfReduced.
+const std::array<DoubleDouble, 128>& PowersOfTwoBy128()
+{
+    static const std::array<DoubleDouble, 128> table = [] {
+        std::array<DoubleDouble, 128> powers{};
+        for (std::size_t j = 0; j < powers.size(); ++j) {
+            powers.at(j) = ExpOfReduced(kLn2 * DoubleDouble{static_cast<double>(j) / 128.0});
+        }
+        return powers;
+    }();
+    return table;
+}
+
+// 2^n for an n that gives a normal double.
+double PowerOfTwo(std::int64_t n)
+{
+    return FromBits(static_cast<std::uint64_t>(n + 1023) << 52);
+}
+
+// The quick power's bound: for t = e ln 10 = (128 m + j) ln 2 / 128 + r,
+// |r| <= ln 2 / 256, 10^e = 2^m 2^(j/128) e^r. e^r - 1 = r + q with q the
+// series' terms from r^2/2 to r^6/720 in double: |q| < 2^-18, so its
+// rounding errs by less than 2^-69 and the series' tail by less than
+// 2^-72; the double-double steps add 2^-100. 2^-64 leaves a margin of
+// twenty.
+constexpr double kQuickPowerError = 0x1p-64;
+
+std::optional<double> QuickTenToThePower(double exponent)
+{
+    const DoubleDouble t = kLn10 * DoubleDouble{exponent};
+    if (!(std::fabs(t.hi) < 707.0)) {
+        return std::nullopt;
+    }
+    const double n = NearestInteger(t.hi * (128.0 / kLn2.hi));
+    const DoubleDouble r = t + -(kLn2 * DoubleDouble{n / 128.0});
+    const double x = r.hi;
+    const double q =
+        x * x * (0.5 + x * (1.0 / 6 + x * (1.0 / 24 + x * (1.0 / 120 + x * (1.0 / 720)))));
+    const DoubleDouble expm1 = FastTwoSum(x, r.lo + q);
+    const auto index = static_cast<std::int64_t>(n);
+    const DoubleDouble power = PowersOfTwoBy128()[static_cast<std::size_t>(index & 127)];
+    const DoubleDouble result = power + power * expm1;
+    if (!RoundsToHi(result, kQuickPowerError)) {
+        return std::nullopt;
+    }
+    return result.hi * PowerOfTwo(index >> 7);
+}
+
+// For a mantissa m in [1/sqrt 2, sqrt 2), the nearest c = i/128 and
+// 1/c rounded, with -ln of that reciprocal in double-double from the
+// atanh series above.
+struct LogarithmStep {
+    double reciprocal = 0.0;
+    DoubleDouble logarithm;
+};
+constexpr int kFirstStep = 90;  // 128/sqrt 2 = 90.5
+const std::array<LogarithmStep, 92>& LogarithmSteps()
+{
+    static const std::array<LogarithmStep, 92> table = [] {
+        std::array<LogarithmStep, 92> steps{};
+        for (std::size_t j = 0; j < steps.size(); ++j) {
+            const double reciprocal = 128.0 / static_cast<double>(kFirstStep + static_cast<int>(j));
+            steps.at(j) = {reciprocal, -AtanhLogarithm(reciprocal, 0)};
+        }
+        return steps;
+    }();
+    return table;
+}
+
+// The quick logarithm's bound: ln x = k ln 2 - ln r + ln(1 + z) for
+// z = m r - 1, |z| < 2^-7.4, computed exactly from the product's two
+// halves; ln(1 + z) = z - z^2/2 + z^3 (1/3 - z/4 + ... - z^6/9), the square
+// exact and the rest in double, which errs by less than 2^-75 and the
+// series' tail by less than 2^-78. Where r is not 1, |ln x| > 2^-8, so the
+// error relative to the result is below 2^-67; where it is, z is exact and
+// the error relative to z smaller still. 2^-63 leaves a margin of sixteen.
+constexpr double kQuickLogarithmError = 0x1p-63;
+
+std::optional<double> QuickNaturalLogarithm(double value)
+{
+    if (!std::isnormal(value)) {
+        return std::nullopt;
+    }
+    const auto [mantissa, exponent] = ReduceLogarithmArgument(value);
+    const auto step = static_cast<std::size_t>(NearestInteger(mantissa * 128.0) - kFirstStep);
+    const LogarithmStep& nearest = LogarithmSteps()[step];
+    const DoubleDouble product = TwoProduct(mantissa, nearest.reciprocal);
+    const DoubleDouble z = TwoSum(product.hi - 1.0, product.lo);
+    const double x = z.hi;
+    const DoubleDouble square = TwoProduct(x, x);
+    const double rest =
+        x * x * x *
+            (1.0 / 3 -
+             x * (0.25 - x * (0.2 - x * (1.0 / 6 - x * (1.0 / 7 - x * (0.125 - x / 9)))))) -
+        x * z.lo;
+    const DoubleDouble series =
+        z + DoubleDouble{-square.hi / 2, -square.lo / 2} + DoubleDouble{rest};
+    const DoubleDouble result =
+        (kLn2 * DoubleDouble{static_cast<double>(exponent)} + nearest.logarithm) + series;
+    return RoundsToHi(result, kQuickLogarithmError) ? std::optional(result.hi) : std::nullopt;
 }
 
 }  // namespace
@@ -113,6 +260,9 @@ double TenToThePower(double exponent)
 {
     if (std::isnan(exponent)) {
         return exponent;
+    }
+    if (const auto quick = QuickTenToThePower(exponent)) {
+        return *quick;
     }
     if (const auto fast = FastTenToThePower(exponent)) {
         return *fast;
@@ -127,6 +277,9 @@ double NaturalLogarithm(double value)
     }
     if (value == 0.0 || std::isinf(value)) {
         return value == 0.0 ? -HUGE_VAL : value;
+    }
+    if (const auto quick = QuickNaturalLogarithm(value)) {
+        return *quick;
     }
     if (const auto fast = FastNaturalLogarithm(value)) {
         return *fast;
