@@ -4,10 +4,12 @@
 #include <benchmark/benchmark.h>
 
 #include <charconv>
+#include <cmath>
 #include <cstdlib>
 #include <string>
 
 #include "core/conversion_error.h"
+#include "core/level_recipes.h"
 #include "core/numeric_text.h"
 #include "model/converter_model.h"
 
@@ -32,6 +34,46 @@ void Compute(benchmark::State& state, void (ConverterModel::*choose)(), Control 
     }
 }
 
+// The same recipes with the C library's pow and log in place of the
+// correctly rounded power and logarithm, and no checks: the floor each
+// compute is measured against.
+void Write(std::string& field, double value, const RegionalSettings& settings)
+{
+    field = level::FormatCurrency(level::RoundToCurrency(value), settings);
+}
+void LibmFromDecibels(level::LevelFields& fields, const RegionalSettings& settings)
+{
+    Write(fields.nepers, level::ParseDouble(fields.decibels, settings) / 8.686, settings);
+    const double decibels = level::ParseDouble(fields.decibels, settings);
+    Write(fields.volts, std::pow(10.0, decibels / 20.0) * 0.775, settings);
+}
+void LibmFromNepers(level::LevelFields& fields, const RegionalSettings& settings)
+{
+    Write(fields.decibels, level::ParseDouble(fields.nepers, settings) * 8.686, settings);
+    const double decibels =
+        level::CurrencyToDouble(level::ParseCurrency(fields.decibels, settings));
+    Write(fields.volts, std::pow(10.0, decibels / 20.0) * 0.775, settings);
+}
+void LibmFromVolts(level::LevelFields& fields, const RegionalSettings& settings)
+{
+    const double volts = level::ParseDouble(fields.volts, settings);
+    Write(fields.decibels, std::log(volts / 0.775) * 8.6858, settings);
+    Write(fields.nepers, level::ParseDouble(fields.decibels, settings) * 0.115, settings);
+}
+
+void LibmCompute(benchmark::State& state,
+                 void (*recipe)(level::LevelFields&, const RegionalSettings&),
+                 std::string level::LevelFields::*field, const char* text)
+{
+    const RegionalSettings settings{",", "."};
+    level::LevelFields fields{"0", "0", "0,775"};
+    fields.*field = text;
+    for (auto _ : state) {
+        recipe(fields, settings);
+        benchmark::DoNotOptimize(fields);
+    }
+}
+
 void BM_ComputeFromDecibels(benchmark::State& state)
 {
     Compute(state, &ConverterModel::Option1_Click, Control::Text1, "-3,5");
@@ -43,6 +85,19 @@ void BM_ComputeFromNepers(benchmark::State& state)
 void BM_ComputeFromVolts(benchmark::State& state)
 {
     Compute(state, &ConverterModel::Option2_Click, Control::Text3, "1,55");
+}
+
+void BM_LibmComputeFromDecibels(benchmark::State& state)
+{
+    LibmCompute(state, &LibmFromDecibels, &level::LevelFields::decibels, "-3,5");
+}
+void BM_LibmComputeFromNepers(benchmark::State& state)
+{
+    LibmCompute(state, &LibmFromNepers, &level::LevelFields::nepers, "1,25");
+}
+void BM_LibmComputeFromVolts(benchmark::State& state)
+{
+    LibmCompute(state, &LibmFromVolts, &level::LevelFields::volts, "1,55");
 }
 
 // A compute on the longest text a field takes (32 767 characters), as a
@@ -110,6 +165,9 @@ void BM_FromCharsFloor(benchmark::State& state)
 BENCHMARK(BM_ComputeFromDecibels);
 BENCHMARK(BM_ComputeFromNepers);
 BENCHMARK(BM_ComputeFromVolts);
+BENCHMARK(BM_LibmComputeFromDecibels);
+BENCHMARK(BM_LibmComputeFromNepers);
+BENCHMARK(BM_LibmComputeFromVolts);
 BENCHMARK(BM_ComputeOnAFieldOfDigits);
 BENCHMARK(BM_ComputeOnAFieldOfLetters);
 BENCHMARK(BM_ParseDouble);

@@ -152,15 +152,32 @@ std::optional<double> FastTenToThePower(double exponent)
 // that settles the rounding of all but about one argument in a thousand;
 // the double-double evaluations above take the rest.
 
-// 2^(j/128), j = 0 to 127, each in double-double from ExpOfReduced.
-const std::array<DoubleDouble, 128>& PowersOfTwoBy128()
+// x split exactly into a head of 26 bits and a tail, as TwoProduct splits
+// its factors.
+DoubleDouble Split(double x)
 {
-    static const std::array<DoubleDouble, 128> table = [] {
-        std::array<DoubleDouble, 128> powers{};
-        for (std::size_t j = 0; j < powers.size(); ++j) {
-            powers.at(j) = ExpOfReduced(kLn2 * DoubleDouble{static_cast<double>(j) / 128.0});
+    constexpr double kSplitter = 134217729.0;  // 2^27 + 1
+    const double scaled = kSplitter * x;
+    const double head = scaled - (scaled - x);
+    return {head, x - head};
+}
+
+// 2^(j/128), j = 0 to 127, each in double-double from ExpOfReduced, with
+// its head split for exact products.
+struct PowerOfTwoStep {
+    DoubleDouble power;
+    DoubleDouble head;  // power.hi split
+};
+const std::array<PowerOfTwoStep, 128>& PowersOfTwoBy128()
+{
+    static const std::array<PowerOfTwoStep, 128> table = [] {
+        std::array<PowerOfTwoStep, 128> steps{};
+        for (std::size_t j = 0; j < steps.size(); ++j) {
+            const DoubleDouble power =
+                ExpOfReduced(kLn2 * DoubleDouble{static_cast<double>(j) / 128.0});
+            steps.at(j) = {power, Split(power.hi)};
         }
-        return powers;
+        return steps;
     }();
     return table;
 }
@@ -171,38 +188,36 @@ double PowerOfTwo(std::int64_t n)
     return FromBits(static_cast<std::uint64_t>(n + 1023) << 52);
 }
 
-// The quick power's bound: for t = e ln 10 = (128 m + j) ln 2 / 128 + r,
-// |r| <= ln 2 / 256, 10^e = 2^m 2^(j/128) e^r. e^r - 1 = r + q with q the
-// series' terms from r^2/2 to r^6/720 in double: |q| < 2^-18, so its
-// rounding errs by less than 2^-69 and the series' tail by less than
-// 2^-72; the double-double steps add 2^-100. 2^-64 leaves a margin of
-// twenty.
-constexpr double kQuickPowerError = 0x1p-64;
+// The quick power's steps, for 10^e = 2^m 2^(j/128) 10^u with
+// n = 128 m + j the integer nearest e 128 log2 10 and
+// u = e - n log10(2)/128, |u| <= log10(2)/256 < 2^-9.7:
+//  - log10(2)/128 = kStep + kStepTail, kStep of 33 bits, so that n kStep
+//    is exact for |n| < 2^17 and e - n kStep is exact (Sterbenz); the
+//    tail's product errs by less than 2^-81;
+//  - w = u ln 10, |w| < 2^-8.5, with ln 10 = kLn10Head + kLn10Tail, the
+//    head of 26 bits, so that its product with u's head of 26 bits is
+//    exact; the rest errs by less than 2^-80;
+//  - e^w - 1 = w + q, q from w^2/2 to w^6/720 in double, |q| < 2^-18: its
+//    rounding errs by less than 2^-69, the series' tail by less than 2^-71;
+//  - 2^(j/128)(1 + w + q), the product of the table's head and w's exact
+//    and the small terms summed in double, which errs by less than 2^-67.
+// All told less than 2^-66 of the result; 2^-63 leaves a margin of eight.
+constexpr double kStepsPerExponent = 0x1.a934f0979a371p+8;  // 128 log2 10
+constexpr double kStep = 0x1.3441350ap-9;
+constexpr double kStepTail = -0x1.0c0219dc1da99p-46;
+constexpr double kLn10Head = 0x1.26bb1bcp+1;
+constexpr double kLn10Tail = -0x1.2aaba9f48ad49p-29;
+constexpr double kQuickPowerError = 0x1p-63;
 
-std::optional<double> QuickTenToThePower(double exponent)
-{
-    const DoubleDouble t = kLn10 * DoubleDouble{exponent};
-    if (!(std::fabs(t.hi) < 707.0)) {
-        return std::nullopt;
-    }
-    const double n = NearestInteger(t.hi * (128.0 / kLn2.hi));
-    const DoubleDouble r = t + -(kLn2 * DoubleDouble{n / 128.0});
-    const double x = r.hi;
-    const double q =
-        x * x * (0.5 + x * (1.0 / 6 + x * (1.0 / 24 + x * (1.0 / 120 + x * (1.0 / 720)))));
-    const DoubleDouble expm1 = FastTwoSum(x, r.lo + q);
-    const auto index = static_cast<std::int64_t>(n);
-    const DoubleDouble power = PowersOfTwoBy128()[static_cast<std::size_t>(index & 127)];
-    const DoubleDouble result = power + power * expm1;
-    if (!RoundsToHi(result, kQuickPowerError)) {
-        return std::nullopt;
-    }
-    return result.hi * PowerOfTwo(index >> 7);
-}
+// ln 2 = kLn2Head + kLn2Tail, the head of 42 bits, so that its product with
+// an exponent below 2^11 is exact.
+constexpr double kLn2Head = 0x1.62e42fefa38p-1;
+constexpr double kLn2Tail = 0x1.ef35793c7673p-45;
 
-// For a mantissa m in [1/sqrt 2, sqrt 2), the nearest c = i/128 and
-// 1/c rounded, with -ln of that reciprocal in double-double from the
-// atanh series above.
+// For a mantissa m in [1/sqrt 2, sqrt 2), the nearest c = i/128 and its
+// reciprocal r to ten bits (1 where c is 1), so that the product of r and
+// m's head of 42 bits is exact; with -ln r in double-double from the atanh
+// series above.
 struct LogarithmStep {
     double reciprocal = 0.0;
     DoubleDouble logarithm;
@@ -213,7 +228,8 @@ const std::array<LogarithmStep, 92>& LogarithmSteps()
     static const std::array<LogarithmStep, 92> table = [] {
         std::array<LogarithmStep, 92> steps{};
         for (std::size_t j = 0; j < steps.size(); ++j) {
-            const double reciprocal = 128.0 / static_cast<double>(kFirstStep + static_cast<int>(j));
+            const double c = static_cast<double>(kFirstStep + static_cast<int>(j)) / 128.0;
+            const double reciprocal = NearestInteger(1024.0 / c) / 1024.0;
             steps.at(j) = {reciprocal, -AtanhLogarithm(reciprocal, 0)};
         }
         return steps;
@@ -221,40 +237,90 @@ const std::array<LogarithmStep, 92>& LogarithmSteps()
     return table;
 }
 
-// The quick logarithm's bound: ln x = k ln 2 - ln r + ln(1 + z) for
-// z = m r - 1, |z| < 2^-7.4, computed exactly from the product's two
-// halves; ln(1 + z) = z - z^2/2 + z^3 (1/3 - z/4 + ... - z^6/9), the square
-// exact and the rest in double, which errs by less than 2^-75 and the
-// series' tail by less than 2^-78. Where r is not 1, |ln x| > 2^-8, so the
-// error relative to the result is below 2^-67; where it is, z is exact and
-// the error relative to z smaller still. 2^-63 leaves a margin of sixteen.
-constexpr double kQuickLogarithmError = 0x1p-63;
+// The quick logarithm's steps, for ln x = k ln 2 - ln r + ln(1 + z),
+// z = m r - 1, |z| < 2^-7.4:
+//  - z exactly, from m's head (m rounded to a multiple of 2^-41) and tail;
+//  - ln(1 + z) = z - z^2/2 + z^3 (1/3 - z/4 + ... + z^6/9), the square of
+//    z's head of 26 bits exact, the rest in double: it errs by less than
+//    2^-75, the series' tail by less than 2^-77;
+//  - the large terms summed exactly, the small ones in double, which errs
+//    by less than 2^-73.
+// Where r is not 1, |ln x| > 2^-8, so the error relative to the result is
+// below 2^-64.5; where it is, every error is smaller still relative to z.
+// 2^-62 leaves a margin of five.
+constexpr double kQuickLogarithmError = 0x1p-62;
+
+}  // namespace
+
+std::optional<double> QuickTenToThePower(double exponent)
+{
+    if (!(std::fabs(exponent) < 307.0)) {
+        return std::nullopt;
+    }
+    const double n = NearestInteger(exponent * kStepsPerExponent);
+    const DoubleDouble u = TwoSum(exponent - n * kStep, -n * kStepTail);
+    const DoubleDouble uHead = Split(u.hi);
+    const DoubleDouble w =
+        FastTwoSum(uHead.hi * kLn10Head,
+                   uHead.hi * kLn10Tail + uHead.lo * (kLn10Head + kLn10Tail) + u.lo * kLn10Head);
+    const double x = w.hi;
+    const double square = x * x;
+    const double q = square * ((0.5 + x * (1.0 / 6)) +
+                               square * ((1.0 / 24 + x * (1.0 / 120)) + square * (1.0 / 720))) +
+                     x * w.lo;
+    const auto index = static_cast<std::int64_t>(n);
+    const PowerOfTwoStep& step = PowersOfTwoBy128()[static_cast<std::size_t>(index & 127)];
+    // The table's head times w's head, exactly.
+    const DoubleDouble xHead = Split(x);
+    const double product = step.power.hi * x;
+    const double productError =
+        ((step.head.hi * xHead.hi - product) + step.head.hi * xHead.lo + step.head.lo * xHead.hi) +
+        step.head.lo * xHead.lo;
+    const DoubleDouble sum = FastTwoSum(step.power.hi, product);
+    const double small =
+        sum.lo + productError + step.power.lo + step.power.hi * (w.lo + q) + step.power.lo * x;
+    const DoubleDouble result = FastTwoSum(sum.hi, small);
+    if (!RoundsToHi(result, kQuickPowerError)) {
+        return std::nullopt;
+    }
+    return result.hi * PowerOfTwo(index >> 7);
+}
 
 std::optional<double> QuickNaturalLogarithm(double value)
 {
-    if (!std::isnormal(value)) {
+    if (!std::isnormal(value) || value < 0.0) {
         return std::nullopt;
     }
-    const auto [mantissa, exponent] = ReduceLogarithmArgument(value);
-    const auto step = static_cast<std::size_t>(NearestInteger(mantissa * 128.0) - kFirstStep);
-    const LogarithmStep& nearest = LogarithmSteps()[step];
-    const DoubleDouble product = TwoProduct(mantissa, nearest.reciprocal);
-    const DoubleDouble z = TwoSum(product.hi - 1.0, product.lo);
+    // value = m 2^k, m in [1/sqrt 2, sqrt 2), from the bits.
+    const std::uint64_t bits = BitsOf(value);
+    auto exponent = static_cast<std::int64_t>(bits >> 52) - 1023;
+    double mantissa = FromBits((bits & 0x000FFFFFFFFFFFFFu) | 0x3FF0000000000000u);
+    if (mantissa >= 1.41421356237309504880) {
+        mantissa /= 2.0;
+        ++exponent;
+    }
+    const auto index = static_cast<std::size_t>(NearestInteger(mantissa * 128.0) - kFirstStep);
+    const LogarithmStep& step = LogarithmSteps()[index];
+    constexpr double kHeadShift = 0x1p11;  // leaves m a multiple of 2^-41
+    const double mantissaHead = (mantissa + kHeadShift) - kHeadShift;
+    const DoubleDouble z =
+        TwoSum(mantissaHead * step.reciprocal - 1.0, (mantissa - mantissaHead) * step.reciprocal);
     const double x = z.hi;
-    const DoubleDouble square = TwoProduct(x, x);
-    const double rest =
-        x * x * x *
-            (1.0 / 3 -
-             x * (0.25 - x * (0.2 - x * (1.0 / 6 - x * (1.0 / 7 - x * (0.125 - x / 9)))))) -
-        x * z.lo;
-    const DoubleDouble series =
-        z + DoubleDouble{-square.hi / 2, -square.lo / 2} + DoubleDouble{rest};
-    const DoubleDouble result =
-        (kLn2 * DoubleDouble{static_cast<double>(exponent)} + nearest.logarithm) + series;
+    const DoubleDouble xHead = Split(x);
+    const double square = x * x;
+    const double rest = square * x *
+                            (((1.0 / 3 - x * 0.25) + square * (0.2 - x * (1.0 / 6))) +
+                             square * square * ((1.0 / 7 - x * 0.125) + square * (1.0 / 9))) -
+                        x * z.lo - xHead.lo * (x + xHead.hi) / 2;
+    const auto k = static_cast<double>(exponent);
+    const DoubleDouble first = TwoSum(k * kLn2Head, step.logarithm.hi);
+    const DoubleDouble second = TwoSum(first.hi, x);
+    const DoubleDouble third = TwoSum(second.hi, -(xHead.hi * xHead.hi) / 2);
+    const double small =
+        first.lo + second.lo + third.lo + k * kLn2Tail + step.logarithm.lo + z.lo + rest;
+    const DoubleDouble result = FastTwoSum(third.hi, small);
     return RoundsToHi(result, kQuickLogarithmError) ? std::optional(result.hi) : std::nullopt;
 }
-
-}  // namespace
 
 double TenToThePower(double exponent)
 {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 namespace level {
 
 // Ten to a power and the natural logarithm, each the double nearest the
@@ -10,5 +12,12 @@ namespace level {
 // infinity and of a negative number not a number.
 [[nodiscard]] double TenToThePower(double exponent);
 [[nodiscard]] double NaturalLogarithm(double value);
+
+// The quick evaluations the two start with, alone: the correctly rounded
+// result where their error bound settles the rounding, none where it does
+// not (the slower evaluations then take over), and none near the ends of
+// the double range.
+[[nodiscard]] std::optional<double> QuickTenToThePower(double exponent);
+[[nodiscard]] std::optional<double> QuickNaturalLogarithm(double value);
 
 }  // namespace level
