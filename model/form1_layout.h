@@ -22,8 +22,14 @@ inline constexpr int kDesignedWindowHeight = kFormClientHeight + kDesignedFrameH
 inline constexpr int kClearedWindowHeight = 4180;
 
 // The most a field takes, in UTF-16 code units, in every window: Qt's own
-// limit, and one Windows' edit control takes.
+// limit, and one Windows' edit control takes. An edit that would leave a
+// field longer, a paste or a key, is refused whole and the window beeps:
+// a long paste cut to the limit could read as another number.
 inline constexpr int kFieldTextLimit = 32767;
+[[nodiscard]] constexpr bool FieldTakes(std::size_t length)
+{
+    return length <= static_cast<std::size_t>(kFieldTextLimit);
+}
 
 enum class ControlKind { Field, Option, PushButton, Label, Frame, Outline };
 // The window's default dialog font, or the large one of the fields and

@@ -5,6 +5,8 @@
 #include <QClipboard>
 #include <QMenu>
 #include <QPainter>
+#include <QValidator>
+#include <limits>
 
 #include "model/field_tip.h"
 #include "model/form1_layout.h"
@@ -22,12 +24,28 @@ Colour ColourOf(const QColor& colour)
 // Room between the border and the text, each side.
 constexpr int kTextMargin = 2;
 
+// Refuses whole, with a beep, an edit that would leave the field longer than
+// it takes; QLineEdit's own length limit would cut a paste instead.
+class LengthLimit final : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int& /*position*/) const override
+    {
+        if (FieldTakes(static_cast<std::size_t>(input.size()))) {
+            return Acceptable;
+        }
+        QApplication::beep();
+        return Invalid;
+    }
+};
+
 }  // namespace
 
 FlatField::FlatField(QWidget* parent) : QLineEdit(parent)
 {
     setFrame(false);
-    setMaxLength(kFieldTextLimit);
+    setMaxLength(std::numeric_limits<int>::max());
+    setValidator(new LengthLimit(this));
     setTextMargins(kTextMargin, 0, kTextMargin, 0);
     // The window opens the menu, which knows the fields as one result.
     setContextMenuPolicy(Qt::NoContextMenu);

@@ -94,6 +94,17 @@ function start() {
         element.maxLength = form.fieldLimit;
         element.spellcheck = false;
         element.autocomplete = 'off';
+        // An edit that would leave the field longer than it takes is
+        // refused whole, with a beep; the browser's own limit would cut a
+        // paste instead.
+        element.addEventListener('beforeinput', (event) => {
+          const added = event.data ?? event.dataTransfer?.getData('text/plain') ?? '';
+          const kept = element.value.length - (element.selectionEnd - element.selectionStart);
+          if (event.inputType.startsWith('insert') && kept + added.length > form.fieldLimit) {
+            event.preventDefault();
+            beep();
+          }
+        });
         element.addEventListener('input', () => {
           page.setFieldText(row.control, element.value);
           element.title = page.fieldTip(row.control);
@@ -305,6 +316,24 @@ function start() {
     }
   }
 
+  // The window's beep, as for any command that cannot be done: a short tone
+  // where the browser plays sound.
+  let sound = null;
+  function beep() {
+    try {
+      sound ??= new AudioContext();
+      const tone = sound.createOscillator();
+      const volume = sound.createGain();
+      volume.gain.value = 0.1;
+      tone.frequency.value = 880;
+      tone.connect(volume).connect(sound.destination);
+      tone.start();
+      tone.stop(sound.currentTime + 0.08);
+    } catch {
+      // no sound here
+    }
+  }
+
   // The clipboard: the asynchronous one where the browser offers it, else
   // the copy command of a field made for the purpose.
   function copy(text) {
@@ -364,7 +393,12 @@ function start() {
       case form.commands.Paste:
         navigator.clipboard?.readText().then((text) => {
           field.focus();
-          document.execCommand('insertText', false, text);
+          const kept = field.value.length - (field.selectionEnd - field.selectionStart);
+          if (kept + text.length > form.fieldLimit) {
+            beep();  // refused whole, as a pasting key is
+          } else {
+            document.execCommand('insertText', false, text);
+          }
         });
         break;
       case form.commands.Delete: document.execCommand('delete'); break;

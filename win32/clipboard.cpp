@@ -43,4 +43,22 @@ bool PutOnClipboard(HWND owner, std::wstring_view text)
     return put;
 }
 
+std::optional<std::size_t> ClipboardTextLength(HWND owner)
+{
+    if (IsClipboardFormatAvailable(CF_UNICODETEXT) == FALSE || !OpenClipboardSoon(owner)) {
+        return std::nullopt;
+    }
+    std::optional<std::size_t> length;
+    if (HANDLE memory = GetClipboardData(CF_UNICODETEXT); memory != nullptr) {
+        if (const auto* text = static_cast<const wchar_t*>(GlobalLock(memory))) {
+            // Up to its terminating null, within the memory that holds it.
+            const std::size_t most = GlobalSize(memory) / sizeof(wchar_t);
+            length = static_cast<std::size_t>(std::find(text, text + most, L'\0') - text);
+            GlobalUnlock(memory);
+        }
+    }
+    CloseClipboard();
+    return length;
+}
+
 }  // namespace level::win32

@@ -4,6 +4,7 @@
 #include <windowsx.h>
 
 #include "model/form1_layout.h"
+#include "win32/clipboard.h"
 
 namespace level::win32 {
 namespace {
@@ -51,6 +52,19 @@ LRESULT CALLBACK FlatFieldProcedure(HWND field, UINT message, WPARAM wParam, LPA
             const LRESULT result = DefSubclassProc(field, message, wParam, lParam);
             RedrawWindow(field, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
             return result;
+        }
+        case WM_PASTE: {
+            // Refused whole where the field would grow beyond what it takes:
+            // the edit control would paste the text's head alone.
+            const auto [first, last] = Selection(field);
+            const auto pasted = ClipboardTextLength(field);
+            const auto kept =
+                static_cast<std::size_t>(GetWindowTextLengthW(field)) - (last - first);
+            if (pasted && !FieldTakes(kept + *pasted)) {
+                MessageBeep(MB_OK);
+                return 0;
+            }
+            break;
         }
         case WM_CONTEXTMENU: {
             // As the edit control's own menu does, the field takes the focus;

@@ -260,6 +260,10 @@ void Form1::CreateControls(HINSTANCE instance)
 void Form1::OnCommand(HWND control, int code)
 {
     const Control from = controls_.ControlOf(control);
+    if (IsField(from) && code == EN_MAXTEXT) {
+        MessageBeep(MB_OK);  // a key the full field refused
+        return;
+    }
     if (IsField(from) && code == EN_CHANGE && !writingFields_) {
         model_.SetFieldText(from, Narrow(WindowText(control)));
         tips_->Show(control, model_.FieldText(from));

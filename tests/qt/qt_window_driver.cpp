@@ -232,7 +232,6 @@ private:
                                  : std::pair{caret, caret};
             edit->grab();  // lays the text out as painted
             seen.firstVisible = edit->cursorPositionAt(QPoint(4, edit->height() / 2));
-            seen.limit = edit->maxLength();
         }
         return seen;
     }

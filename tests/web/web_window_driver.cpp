@@ -44,7 +44,6 @@ constexpr const char* kSeeScript = R"js((name) => {
     selection: field ? [element.selectionStart, element.selectionEnd] : [0, 0],
     firstVisible: field && element.scrollLeft > 0
         ? Math.max(1, Math.floor(element.value.length * element.scrollLeft / element.scrollWidth)) : 0,
-    limit: field ? element.maxLength : 0,
   };
 })js";
 
@@ -293,8 +292,7 @@ public:
                 .lineHeight = seen["lineHeight"],
                 .place = PixelRect{place[0], place[1], place[2], place[3]},
                 .selection = {seen["selection"][0], seen["selection"][1]},
-                .firstVisible = seen["firstVisible"],
-                .limit = seen["limit"]};
+                .firstVisible = seen["firstVisible"]};
     }
 
     [[nodiscard]] Seen SeeWindow() override

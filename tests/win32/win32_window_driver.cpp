@@ -276,7 +276,6 @@ private:
             // A single-line edit answers with its first visible character.
             seen.firstVisible =
                 static_cast<int>(SendMessageW(handle, EM_GETFIRSTVISIBLELINE, 0, 0));
-            seen.limit = static_cast<int>(SendMessageW(handle, EM_GETLIMITTEXT, 0, 0));
             seen.toolTip = HoverTip(handle);
         }
         return seen;

@@ -49,6 +49,9 @@ inline constexpr int kClearedOuterHeight = 4180;
 // The frame as designed: 345 twips above the client area, 60 below it.
 inline constexpr int kDesignedFrame = 345 + 60;
 
+// The most a field takes, in UTF-16 code units, in every window.
+inline constexpr int kLongestFieldText = 32767;
+
 // The information line at start: the reference explanation, then six blanks
 // and the maker's notice.
 inline constexpr std::string_view kDesignedReferenceExplanation =

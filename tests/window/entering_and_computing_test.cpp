@@ -107,10 +107,10 @@ TEST_F(WindowTest, CtrlASelectsAFieldsWholeText)
 }
 
 // Text pasted into the decibel field over its whole text, then a compute:
-// the three fields and the error numbers reported, in a comma locale. The
-// field may hold less than was pasted (each toolkit limits a field's text),
-// but every paste ends in a value or a numbered error, and a failed compute
-// changes no other field.
+// the three fields and the error numbers reported, in a comma locale. A
+// paste longer than a field takes is refused whole (the field keeps its
+// "0"); every paste ends in a value or a numbered error, and a failed
+// compute changes no other field.
 struct PasteCase {
     const char* name;
     std::string pasted;
@@ -127,7 +127,7 @@ inline const std::vector<PasteCase>& PasteCases()
         }
         return std::vector<PasteCase>{
             {"APageOfText", page, {"0", "0,775"}, {13}},
-            {"AMegabyteOfDigits", std::string(1 << 20, '1'), {"0", "0,775"}, {6}},
+            {"AMegabyteOfDigits", std::string(1 << 20, '1'), {"0", "0,775"}, {}},
             {"TheLongestFieldOfDigits", std::string(32767, '9'), {"0", "0,775"}, {6}},
             {"ATrailingLineBreak", "12,5\r\n", {"1,4391", "3,2681"}, {}},
             {"ControlCharacters",
@@ -144,8 +144,7 @@ inline const std::vector<PasteCase>& PasteCases()
 
 class WindowPaste : public WindowTest, public ::testing::WithParamInterface<PasteCase> {};
 
-// A paste ends in a value or a numbered error, the field keeps no more than
-// its own limit, and the window goes on.
+// A paste ends in a value or a numbered error, and the window goes on.
 TEST_P(WindowPaste, EndsInAValueOrANumberedErrorAndTheWindowGoesOn)
 {
     const PasteCase& paste = GetParam();
@@ -168,15 +167,18 @@ TEST_P(WindowPaste, EndsInAValueOrANumberedErrorAndTheWindowGoesOn)
 INSTANTIATE_TEST_SUITE_P(Pastes, WindowPaste, ::testing::ValuesIn(PasteCases()),
                          [](const auto& paste) { return std::string(paste.param.name); });
 
-// A field at its length limit takes no more, whether pasted or typed.
-TEST_F(WindowTest, AFieldAtItsLimitTakesNoMore)
+// A field at its length limit takes no more, whether pasted or typed, and
+// a paste beyond it is refused whole rather than cut to another number.
+TEST_F(WindowTest, AFieldTakesNoMoreThanItsLimitAndRefusesALongerPasteWhole)
 {
     window->Click(Option1);
-    const auto limit = static_cast<std::size_t>(window->See(Text1).limit);
-    window->Paste(Text1, std::string(limit + 10, '7'));
+    const std::string full(kLongestFieldText, '7');
+    window->Paste(Text1, full);
     window->TypeKeys("8");
-    EXPECT_EQ(Text(Text1), std::string(limit, '7'));
-    EXPECT_EQ(window->ModelFieldText(Control::Text1), Text(Text1));
+    EXPECT_EQ(Text(Text1), full);
+    window->Paste(Text1, std::string(kLongestFieldText + 1, '9'));
+    EXPECT_EQ(Text(Text1), full);
+    EXPECT_EQ(window->ModelFieldText(Control::Text1), full);
 }
 
 }  // namespace

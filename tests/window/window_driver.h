@@ -47,11 +47,10 @@ struct Seen {
     int fontPoints = 0;
     int lineHeight = 0;                // one line of its font, in pixels
     std::optional<PixelRect> place{};  // none for the window itself
-    // Fields only: the selection (first, one past the last character), the
-    // first character shown at the left edge, and the most text it takes.
+    // Fields only: the selection (first, one past the last character) and
+    // the first character shown at the left edge.
     std::pair<int, int> selection{};
     int firstVisible = 0;
-    int limit = 0;
 };
 
 // What a screen reader is told of a control.
