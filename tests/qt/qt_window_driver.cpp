@@ -97,7 +97,7 @@ public:
         EXPECT_TRUE(QTest::qWaitFor([&] { return form_->size() == wanted; }));
     }
 
-    bool SetMaximised(bool maximised) override
+    void SetMaximised(bool maximised) override
     {
         if (maximised) {
             form_->showMaximized();
@@ -106,7 +106,6 @@ public:
         }
         EXPECT_TRUE(QTest::qWaitFor([&] { return form_->isMaximized() == maximised; }));
         QTest::qWait(100);  // the window manager's new size
-        return true;
     }
 
     std::vector<std::string> RightClickAndChoose(Control control, std::string_view item) override

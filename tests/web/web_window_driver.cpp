@@ -238,8 +238,12 @@ public:
         EXPECT_EQ(ClientSize(), size);
     }
 
-    // A page has no maximised state of its own.
-    bool SetMaximised(bool /*maximised*/) override { return false; }
+    // A page has no maximised state of its own (its suite leaves out the
+    // behaviours of a maximised window).
+    void SetMaximised(bool /*maximised*/) override
+    {
+        ADD_FAILURE() << "a page cannot be maximised";
+    }
 
     std::vector<std::string> RightClickAndChoose(Control control, std::string_view item) override
     {

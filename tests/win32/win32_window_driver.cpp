@@ -142,12 +142,11 @@ public:
         WaitFor([&] { return ClientSize() == size; }, "the window resized");
     }
 
-    bool SetMaximised(bool maximised) override
+    void SetMaximised(bool maximised) override
     {
         ShowWindow(form_->Handle(), maximised ? SW_MAXIMIZE : SW_RESTORE);
         WaitFor([&] { return (IsZoomed(form_->Handle()) != FALSE) == maximised; },
                 maximised ? "the window maximised" : "the window restored");
-        return true;
     }
 
     // The menu is modal: a timer reads it and chooses by the item's mnemonic

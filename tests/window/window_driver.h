@@ -78,8 +78,7 @@ public:
     // The text onto the clipboard, then pasted over the field's whole text.
     virtual void Paste(Control field, const std::string& text) = 0;
     virtual void ResizeClient(PixelSize size) = 0;
-    // False where the window has no maximised state (a page).
-    virtual bool SetMaximised(bool maximised) = 0;
+    virtual void SetMaximised(bool maximised) = 0;
     // A right click on the control opens its menu; the item of this text is
     // chosen, or none for "". Gives the menu's items as shown, without their
     // mnemonics and shortcuts: "-" for a separator, a greyed item in
