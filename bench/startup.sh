@@ -18,11 +18,9 @@ scripts/install-deps
 cmake --preset release >/dev/null
 cmake --build "$build" --target level-converter level_minimal_window >/dev/null
 
-export DISPLAY=:58
-Xvfb "$DISPLAY" -screen 0 800x600x24 >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null || true' EXIT
-sleep 1
+source scripts/x11-env.sh
+trap x11_stop EXIT
+x11_start 800x600x24
 
 # Prints "milliseconds-to-map resident-kB" for one start of the program.
 measure_once() { python3 bench/map_time.py "$@"; }

@@ -9,6 +9,8 @@
 # 32-bit Wine runs, otherwise the 64-bit one.
 wine32_loader=/usr/lib/wine/wine
 wine64_loader=/usr/lib/wine/wine64
+# The checkout these scripts belong to, wherever they are run from.
+level_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 # Sourced with --loaders, it names the loaders and nothing more
 # (scripts/wine-run, which runs inside a test with its prefix set).
 [ "${1:-}" = --loaders ] && return 0
@@ -31,7 +33,7 @@ wine_use() {
     else
         wine_loader=$wine64_loader
     fi
-    export WINEPREFIX="$PWD/build/$wine_preset/wineprefix" WINEDEBUG=-all WINELOADER=$wine_loader
+    export WINEPREFIX="$level_root/build/$wine_preset/wineprefix" WINEDEBUG=-all WINELOADER=$wine_loader
 }
 
 # One wineserver from the first program of a run to its last. Left to
@@ -83,6 +85,12 @@ wine_prefix_make() {
 # follow, made privately, for Wine follows a locale only where the C library
 # has it: en_US and ru_RU, and any named. Exports LOCPATH.
 wine_prefix_ready() {
+    # Two runs that set up the same prefix at once: one does, the other
+    # waits for it.
+    mkdir -p "$(dirname "$WINEPREFIX")"
+    local lock
+    exec {lock}>"$WINEPREFIX.lock"
+    flock "$lock"
     # A prefix whose making was cut short is made anew.
     if [ ! -e "$WINEPREFIX/.made" ]; then
         rm -rf "$WINEPREFIX"
@@ -90,12 +98,13 @@ wine_prefix_ready() {
         touch "$WINEPREFIX/.made"
     fi
     cp -u /usr/share/wine/fonts/*.fon "$WINEPREFIX/drive_c/windows/Fonts/"
-    export LOCPATH="$PWD/build/$wine_preset/locale"
+    export LOCPATH="$level_root/build/$wine_preset/locale"
     mkdir -p "$LOCPATH"
     local locale
     for locale in en_US.UTF-8 ru_RU.UTF-8 "$@"; do
         [ -d "$LOCPATH/$locale" ] || localedef -i "${locale%%.*}" -f UTF-8 "$LOCPATH/$locale"
     done
+    exec {lock}>&-
 }
 
 if [ -z "$(wine32_missing)" ]; then
