@@ -35,16 +35,34 @@ bool DisplayNamed()
 }
 
 // What Qt says while it opens the display, held back: where it cannot, the
-// program's own word comes first and Qt's after it as the detail; where it
-// can, Qt's warnings follow as they came.
+// program's own word comes first and, as the detail, Qt's line that names
+// the display; not its advice to reinstall, which sends the user the wrong
+// way. Where it can, Qt's warnings follow as they came.
 QStringList heldBack;
+
+// Qt's lines that name the display it was given.
+QStringList NamingTheDisplay(const QStringList& lines)
+{
+    QStringList naming;
+    for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY"}) {
+        const QString display = QString::fromLocal8Bit(qgetenv(variable));
+        for (const QString& line : lines) {
+            if (!display.isEmpty() && line.contains(display) && !naming.contains(line)) {
+                naming << line;
+            }
+        }
+    }
+    return naming;
+}
 
 void HoldBack(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
     heldBack << qFormatLogMessage(type, context, message);
     if (type == QtFatalMsg) {
         SayThereIsNoDisplay();
-        std::fprintf(stderr, "%s\n", qPrintable(heldBack.join(QLatin1Char('\n'))));
+        for (const QString& line : NamingTheDisplay(heldBack)) {
+            std::fprintf(stderr, "%s\n", qPrintable(line));
+        }
         std::_Exit(EXIT_FAILURE);
     }
 }

@@ -27,6 +27,11 @@ for display in "" :4999; do
         fail "display '$display': the message names no command that runs it: $message"
     [ -n "$display" ] || [ "$(wc -l <<<"$message")" -eq 2 ] ||
         fail "with no display, more than the program's own two lines: $message"
+    # With one that cannot be opened, Qt's one line that names it, and no
+    # advice to reinstall.
+    [ -z "$display" ] || { [ "$(wc -l <<<"$message")" -eq 3 ] &&
+        tail -n 1 <<<"$message" | grep -qF "$display"; } ||
+        fail "display '$display': not the program's two lines and Qt's one naming it: $message"
 done
 
 echo "$failures of the start checks failed"
