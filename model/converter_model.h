@@ -47,7 +47,6 @@ public:
     // The information line's font size in points; none means the window's
     // default font.
     [[nodiscard]] std::optional<int> Label1FontSize() const { return label1FontSize_; }
-    [[nodiscard]] int WindowHeight() const { return windowHeight_; }
     // A handler's write of the window height, once, as the client height in
     // twips that the outer height leaves with the designed frame; none when
     // nothing has been written since the window last took it. Each write

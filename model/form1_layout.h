@@ -89,11 +89,6 @@ inline constexpr std::array<ControlRow, 14> kForm1Controls = {{
     return kForm1Controls.at(IndexOf(control));
 }
 
-[[nodiscard]] constexpr std::string_view ControlName(Control control)
-{
-    return control == Control::None ? std::string_view{} : RowOf(control).name;
-}
-
 [[nodiscard]] constexpr bool IsField(Control control)
 {
     return control != Control::None && RowOf(control).kind == ControlKind::Field;

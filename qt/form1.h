@@ -28,9 +28,6 @@ class Form1 final : public QWidget {
 public:
     Form1(RegionalSettings settings, ErrorReport& report, QWidget* parent = nullptr);
 
-    [[nodiscard]] const ConverterModel& model() const { return model_; }
-    [[nodiscard]] const ControlHandles<QWidget*>& Widgets() const { return widgets_; }
-
 protected:
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;

@@ -23,7 +23,6 @@ namespace level::win32 {
 namespace {
 
 constexpr wchar_t kWindowClass[] = L"Form1";
-constexpr int kFirstControlId = 100;
 // No WS_CLIPCHILDREN: the frame control paints no background of its own, so
 // the window paints its background under every control first.
 constexpr DWORD kWindowStyle = WS_OVERLAPPEDWINDOW;
@@ -70,6 +69,12 @@ void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure)
 }
 
 }  // namespace
+
+int ControlId(Control control)
+{
+    constexpr int kFirstControlId = 100;
+    return kFirstControlId + static_cast<int>(IndexOf(control));
+}
 
 Form1::Form1(HINSTANCE instance, RegionalSettings settings, ErrorReport& report)
     : model_(std::move(settings)), report_(report), dpi_(ScreenDpi())
@@ -234,7 +239,7 @@ void Form1::CreateControls(HINSTANCE instance)
         const NativeControl native = NativeControlOf(row.kind);
         const DWORD group = row.kind == ControlKind::Option && previous != row.kind ? WS_GROUP : 0;
         previous = row.kind;
-        const auto id = static_cast<INT_PTR>(kFirstControlId + IndexOf(row.control));
+        const auto id = static_cast<INT_PTR>(ControlId(row.control));
         HWND control =
             CreateWindowExW(0, native.windowClass, Widen(row.caption).c_str(), native.style | group,
                             0, 0, 0, 0, window_, reinterpret_cast<HMENU>(id), instance, nullptr);

@@ -20,6 +20,10 @@ class ErrorReport;
 
 namespace level::win32 {
 
+// Each control's identifier among the window's children (GetDlgItem, and
+// the notifications it sends): 100 plus its place in the table of controls.
+[[nodiscard]] int ControlId(Control control);
+
 // The converter window as a top-level window of the Windows desktop, its
 // fourteen controls native ones at their designed places, bound to a
 // ConverterModel: clicks run the handlers through the event dispatch, typing
@@ -37,8 +41,6 @@ public:
     bool PreTranslate(MSG& message);
 
     [[nodiscard]] HWND Handle() const { return window_; }
-    [[nodiscard]] const ControlHandles<HWND>& Controls() const { return controls_; }
-    [[nodiscard]] const ConverterModel& model() const { return model_; }
 
 private:
     static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam,

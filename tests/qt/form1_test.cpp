@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include "capturing_report.h"
+#include "form_widgets.h"
 #include "qt/form1.h"
 #include "test_support.h"
 #include "window/field_colours.h"
@@ -35,7 +36,7 @@ protected:
     template <typename Widget = QWidget>
     Widget* Find(Control control) const
     {
-        return qobject_cast<Widget*>(form_->Widgets()[control]);
+        return testing::FindControl<Widget>(*form_, control);
     }
 
     testing::CapturingReport report_;
@@ -56,11 +57,10 @@ TEST_F(Form1Test, UsesTheLargeFontWithCyrillicGlyphsThatFit)
 {
     for (const Control name : {Text1, Text2, Text3, Label2, Label3, Label4}) {
         const QWidget* widget = Find(name);
-        EXPECT_EQ(widget->font().weight(), QFont::Normal) << ControlName(name);
+        EXPECT_EQ(widget->font().weight(), QFont::Normal) << name;
         const QFontMetrics metrics(widget->font());
         EXPECT_TRUE(metrics.inFontUcs4(U'н') && metrics.inFontUcs4(U'В'))
-            << ControlName(name) << " is drawn in "
-            << QFontInfo(widget->font()).family().toStdString();
+            << name << " is drawn in " << QFontInfo(widget->font()).family().toStdString();
     }
     // Every caption fits its control, beside an option's indicator and
     // within a push button's margins.
@@ -75,7 +75,7 @@ TEST_F(Form1Test, UsesTheLargeFontWithCyrillicGlyphsThatFit)
         const QWidget* widget = Find(name);
         const QString caption = widget->property("text").toString();
         EXPECT_LE(QFontMetrics(widget->font()).horizontalAdvance(caption) + room, widget->width())
-            << ControlName(name);
+            << name;
     }
 }
 

@@ -18,6 +18,7 @@
 
 #include <gtest/gtest.h>
 
+#include "form_widgets.h"
 #include "qt/form1.h"
 #include "qt/to_qstring.h"
 #include "test_support.h"
@@ -172,8 +173,7 @@ public:
 
     [[nodiscard]] Control Focused() const override
     {
-        return form_->isActiveWindow() ? form_->Widgets().ControlOf(QApplication::focusWidget())
-                                       : None;
+        return form_->isActiveWindow() ? testing::ControlOf(QApplication::focusWidget()) : None;
     }
 
     [[nodiscard]] PixelSize ClientSize() const override
@@ -205,10 +205,6 @@ public:
 
     // 15 twips to a device-independent pixel, to the nearest.
     [[nodiscard]] int TwipsToPixels(int twips) const override { return (twips * 2 + 15) / 30; }
-    [[nodiscard]] std::string ModelFieldText(Control field) const override
-    {
-        return form_->model().FieldText(field);
-    }
 
 private:
     [[nodiscard]] Seen SeeWidget(QWidget* widget)
@@ -238,7 +234,7 @@ private:
     template <typename Widget = QWidget>
     Widget* Find(Control control) const
     {
-        return qobject_cast<Widget*>(form_->Widgets()[control]);
+        return testing::FindControl<Widget>(*form_, control);
     }
 
     // The tooltip the mouse resting on the widget's middle brings up.

@@ -368,13 +368,6 @@ public:
     // 15 twips to a CSS pixel, to the nearest.
     [[nodiscard]] int TwipsToPixels(int twips) const override { return (twips * 2 + 15) / 30; }
 
-    [[nodiscard]] std::string ModelFieldText(Control field) const override
-    {
-        return Evaluate("UTF8ToString(Module.ccall('level_field_text', 'number', ['number'], [" +
-                        std::to_string(static_cast<int>(field)) + "]))")
-            .get<std::string>();
-    }
-
 private:
     json Page(std::string_view method, json params = json::object()) const
     {

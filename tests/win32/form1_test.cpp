@@ -17,6 +17,7 @@
 
 #include "capturing_report.h"
 #include "core/conversion_error.h"
+#include "form_controls.h"
 #include "gdi_reads.h"
 #include "test_support.h"
 #include "win32/form1.h"
@@ -82,15 +83,15 @@ TEST_F(Form1Win32Test, EveryCaptionFitsItsControl)
         if (designed.caption.empty() || control == Frame1) {
             continue;
         }
-        const SIZE extent =
-            testing::RealisedFontOf(form_->Controls()[control], win32::Widen(designed.caption))
-                .extent;
+        const SIZE extent = testing::RealisedFontOf(testing::ControlHandle(*form_, control),
+                                                    win32::Widen(designed.caption))
+                                .extent;
         const bool option = control == Option1 || control == Option2 || control == Option3;
         const int mark = option ? GetSystemMetrics(SM_CXMENUCHECK) + 4 : 0;
         RECT rect{};
-        GetClientRect(form_->Controls()[control], &rect);
-        EXPECT_LE(extent.cx + mark, rect.right) << ControlName(control);
-        EXPECT_LE(extent.cy, rect.bottom) << ControlName(control);
+        GetClientRect(testing::ControlHandle(*form_, control), &rect);
+        EXPECT_LE(extent.cx + mark, rect.right) << control;
+        EXPECT_LE(extent.cy, rect.bottom) << control;
     }
 }
 
@@ -106,19 +107,19 @@ void ExpectTheDesignedFonts(const Form1& form, int dpi)
         if (designed.points == 0) {
             continue;  // the outline, which the window paints
         }
-        const auto [metrics, realised, extent] = testing::RealisedFontOf(form.Controls()[control]);
+        const auto [metrics, realised, extent] =
+            testing::RealisedFontOf(testing::ControlHandle(form, control));
         EXPECT_NEAR(metrics.tmHeight - metrics.tmInternalLeading, MulDiv(designed.points, dpi, 72),
                     1)
-            << ControlName(control) << " at " << dpi;
+            << control << " at " << dpi;
         EXPECT_NE(metrics.tmPitchAndFamily & (TMPF_TRUETYPE | TMPF_VECTOR), 0)
-            << ControlName(control) << " is drawn in the bitmap font " << realised;
-        EXPECT_EQ(metrics.tmCharSet, RUSSIAN_CHARSET) << ControlName(control);
-        EXPECT_EQ(metrics.tmWeight, FW_NORMAL) << ControlName(control);
-        EXPECT_FALSE(metrics.tmItalic || metrics.tmUnderlined || metrics.tmStruckOut)
-            << ControlName(control);
+            << control << " is drawn in the bitmap font " << realised;
+        EXPECT_EQ(metrics.tmCharSet, RUSSIAN_CHARSET) << control;
+        EXPECT_EQ(metrics.tmWeight, FW_NORMAL) << control;
+        EXPECT_FALSE(metrics.tmItalic || metrics.tmUnderlined || metrics.tmStruckOut) << control;
         EXPECT_TRUE(realised == "MS Sans Serif" || realised == "Microsoft Sans Serif" ||
                     realised == "Liberation Sans" || realised == "Arial")
-            << ControlName(control) << " is drawn in " << realised;
+            << control << " is drawn in " << realised;
     }
 }
 
@@ -129,7 +130,7 @@ void ExpectTheDesignedFonts(const Form1& form, int dpi)
 // scales from it), and keeps its cleared height.
 TEST_F(Form1Win32Test, LaysItselfOutInItsDesignedOutlineFontsAtEachDpi)
 {
-    SendMessageW(form_->Controls()[Command2], BM_CLICK, 0, 0);
+    SendMessageW(testing::ControlHandle(*form_, Command2), BM_CLICK, 0, 0);
     for (const int dpi : {testing::ScreenDpi(), 144, 96}) {
         RECT outer{};
         GetWindowRect(form_->Handle(), &outer);
@@ -140,14 +141,14 @@ TEST_F(Form1Win32Test, LaysItselfOutInItsDesignedOutlineFontsAtEachDpi)
                 continue;
             }
             RECT place{};
-            GetWindowRect(form_->Controls()[designed.control], &place);
+            GetWindowRect(testing::ControlHandle(*form_, designed.control), &place);
             MapWindowPoints(nullptr, form_->Handle(), reinterpret_cast<POINT*>(&place), 2);
             EXPECT_EQ((std::array{place.left, place.top, place.right - place.left,
                                   place.bottom - place.top}),
                       (std::array<LONG, 4>{
                           MulDiv(designed.left, dpi, 1440), MulDiv(designed.top, dpi, 1440),
                           MulDiv(designed.width, dpi, 1440), MulDiv(designed.height, dpi, 1440)}))
-                << ControlName(designed.control) << " at " << dpi;
+                << designed.control << " at " << dpi;
         }
         ExpectTheDesignedFonts(*form_, dpi);
         RECT client{};
@@ -184,7 +185,8 @@ TEST_F(Form1Win32Test, CopiesWhileAnotherProgramHoldsTheClipboardBriefly)
         CloseClipboard();
         DestroyWindow(other);
     });
-    SendMessageW(form_->Controls()[Option2], BM_CLICK, 0, 0);  // "0,775" selected in Text3
+    SendMessageW(testing::ControlHandle(*form_, Option2), BM_CLICK, 0,
+                 0);  // "0,775" selected in Text3
     WaitForSingleObject(held, INFINITE);
     EXPECT_TRUE(PressWith(VK_CONTROL, WM_KEYDOWN, 'C'));
     holder.join();
@@ -217,22 +219,23 @@ TEST(Form1Win32Focus, SelectsNoOptionWhateverComesWithIt)
         testing::CapturingReport report;
         Form1 form(GetModuleHandleW(nullptr), kCommaSettings, report);
         for (const Control option : {Option1, Option2, Option3}) {
-            SetWindowSubclass(form.Controls()[option], &NotifyAsAFocusMay, 1, checkFirst);
+            SetWindowSubclass(testing::ControlHandle(form, option), &NotifyAsAFocusMay, 1,
+                              checkFirst);
         }
         auto expectNoneSelected = [&](const char* when) {
             for (const Control option : {Option1, Option2, Option3}) {
-                EXPECT_FALSE(form.model().OptionValue(option)) << when << checkFirst;
-                EXPECT_EQ(SendMessageW(form.Controls()[option], BM_GETCHECK, 0, 0), BST_UNCHECKED)
+                EXPECT_EQ(SendMessageW(testing::ControlHandle(form, option), BM_GETCHECK, 0, 0),
+                          BST_UNCHECKED)
                     << when << checkFirst;
             }
         };
-        HWND option2 = form.Controls()[Option2];
+        HWND option2 = testing::ControlHandle(form, Option2);
         form.Show(SW_SHOWNORMAL);
         expectNoneSelected("at start");
-        SetFocus(form.Controls()[Command2]);
+        SetFocus(testing::ControlHandle(form, Command2));
         MSG tab{GetFocus(), WM_KEYDOWN, VK_TAB, 1, 0, {}};
         form.PreTranslate(tab);
-        EXPECT_EQ(GetFocus(), form.Controls()[Option1]);
+        EXPECT_EQ(GetFocus(), testing::ControlHandle(form, Option1));
         expectNoneSelected("on Tab");
         SendMessageW(form.Handle(), WM_ACTIVATE, WA_INACTIVE, 0);
         SetFocus(nullptr);
@@ -242,7 +245,7 @@ TEST(Form1Win32Focus, SelectsNoOptionWhateverComesWithIt)
                      reinterpret_cast<LPARAM>(option2));
         expectNoneSelected("on a notification alone");
         SendMessageW(option2, BM_CLICK, 0, 0);
-        EXPECT_TRUE(form.model().OptionValue(Option2));
+        EXPECT_EQ(SendMessageW(option2, BM_GETCHECK, 0, 0), BST_CHECKED);
     }
 }
 
@@ -285,9 +288,9 @@ TEST_F(Form1Win32Test, OpensTheWindowMenuOnTheCaptionAndAFieldsMenuByKey)
                  MAKELPARAM(caption.x, caption.y));
     EXPECT_TRUE(lastPopup.windowMenu);
 
-    SendMessageW(form_->Controls()[Option1], BM_CLICK, 0, 0);
+    SendMessageW(testing::ControlHandle(*form_, Option1), BM_CLICK, 0, 0);
     RECT field{};
-    GetWindowRect(form_->Controls()[Text1], &field);
+    GetWindowRect(testing::ControlHandle(*form_, Text1), &field);
     for (const auto& [held, message, key] :
          {std::tuple{0, WM_KEYDOWN, VK_APPS}, std::tuple{VK_SHIFT, WM_SYSKEYDOWN, VK_F10}}) {
         lastPopup = {};
@@ -315,7 +318,7 @@ TEST(Form1Win32Frame, ClearLeavesTheDesignedClientHeightOnAThickerFrame)
     {
         Form1 form(GetModuleHandleW(nullptr), kCommaSettings, report);
         form.Show(SW_SHOWNORMAL);
-        SendMessageW(form.Controls()[Command2], BM_CLICK, 0, 0);
+        SendMessageW(testing::ControlHandle(form, Command2), BM_CLICK, 0, 0);
         RECT outer{};
         RECT client{};
         GetWindowRect(form.Handle(), &outer);
@@ -335,7 +338,7 @@ TEST(Form1Win32Frame, ClearLeavesTheDesignedClientHeightOnAThickerFrame)
 TEST_F(Form1Win32Test, DrawsItsControlsWithTheCommonControlsOfVisualStyles)
 {
     SIZE ideal{};
-    EXPECT_TRUE(SendMessageW(form_->Controls()[Command1], BCM_GETIDEALSIZE, 0,
+    EXPECT_TRUE(SendMessageW(testing::ControlHandle(*form_, Command1), BCM_GETIDEALSIZE, 0,
                              reinterpret_cast<LPARAM>(&ideal)));
     EXPECT_GT(ideal.cx, 0);
 }

@@ -8,6 +8,7 @@
 
 #include "capturing_report.h"
 #include "core/regional_settings.h"
+#include "form_controls.h"
 #include "model/system_regional_settings.h"
 #include "test_support.h"
 #include "win32/form1.h"
@@ -48,12 +49,16 @@ TEST(WindowInTheUsersLocale, StartsAtTheReferenceVoltageAndComputesFromVolts)
     testing::CapturingReport report;
     Form1 form(GetModuleHandleW(nullptr), ReadSystemRegionalSettings(), report);
     form.Show(SW_SHOWNORMAL);
-    EXPECT_EQ(Narrow(WindowText(form.Controls()[Control::Text3])), InUsersNotation("0,775"));
-    SendMessageW(form.Controls()[Control::Option2], BM_CLICK, 0, 0);
-    SetWindowTextW(form.Controls()[Control::Text3], Widen(InUsersNotation("1,55")).c_str());
-    SendMessageW(form.Controls()[Control::Command1], BM_CLICK, 0, 0);
-    EXPECT_EQ(Narrow(WindowText(form.Controls()[Control::Text1])), InUsersNotation("6,0205"));
-    EXPECT_EQ(Narrow(WindowText(form.Controls()[Control::Text2])), InUsersNotation("0,6924"));
+    EXPECT_EQ(Narrow(WindowText(testing::ControlHandle(form, Control::Text3))),
+              InUsersNotation("0,775"));
+    SendMessageW(testing::ControlHandle(form, Control::Option2), BM_CLICK, 0, 0);
+    SetWindowTextW(testing::ControlHandle(form, Control::Text3),
+                   Widen(InUsersNotation("1,55")).c_str());
+    SendMessageW(testing::ControlHandle(form, Control::Command1), BM_CLICK, 0, 0);
+    EXPECT_EQ(Narrow(WindowText(testing::ControlHandle(form, Control::Text1))),
+              InUsersNotation("6,0205"));
+    EXPECT_EQ(Narrow(WindowText(testing::ControlHandle(form, Control::Text2))),
+              InUsersNotation("0,6924"));
     EXPECT_TRUE(report.numbers.empty());
 }
 

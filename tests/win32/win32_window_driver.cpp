@@ -19,6 +19,7 @@
 
 #include <commctrl.h>
 
+#include "form_controls.h"
 #include "gdi_reads.h"
 #include "test_support.h"
 #include "win32/clipboard.h"
@@ -196,7 +197,7 @@ public:
 
     [[nodiscard]] Control Focused() const override
     {
-        return form_->Controls().ControlOf(GetFocus());
+        return testing::ControlOf(*form_, GetFocus());
     }
 
     [[nodiscard]] PixelSize ClientSize() const override
@@ -238,10 +239,6 @@ public:
     [[nodiscard]] int TwipsToPixels(int twips) const override
     {
         return MulDiv(twips, ScreenDpi(), 1440);
-    }
-    [[nodiscard]] std::string ModelFieldText(Control field) const override
-    {
-        return form_->model().FieldText(field);
     }
 
 private:
@@ -355,8 +352,8 @@ private:
 
     [[nodiscard]] HWND Handle(Control control) const
     {
-        HWND handle = form_->Controls()[control];
-        EXPECT_NE(handle, nullptr) << ControlName(control);
+        HWND handle = testing::ControlHandle(*form_, control);
+        EXPECT_NE(handle, nullptr) << control;
         return handle;
     }
 

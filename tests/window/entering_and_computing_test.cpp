@@ -19,7 +19,6 @@ TEST_F(WindowTest, TheTypicalEventStepByStep)
     EXPECT_EQ(window->See(Text1).selection, (std::pair{0, 1}));
     window->TypeKeys("10");
     EXPECT_EQ(Text(Text1), "10");
-    EXPECT_EQ(window->ModelFieldText(Control::Text1), "10");
     window->Click(Command1);
     EXPECT_EQ(Texts(), (Texts3{"10", "1,1513", "2,4508"}));
     EXPECT_TRUE(Reports().empty());
@@ -152,7 +151,6 @@ TEST_P(WindowPaste, EndsInAValueOrANumberedErrorAndTheWindowGoesOn)
     window->Paste(Text1, paste.pasted);
     const Seen pasted = window->See(Text1);
     EXPECT_FALSE(pasted.text.empty());
-    EXPECT_EQ(window->ModelFieldText(Control::Text1), pasted.text);
     window->Click(Command1);
     EXPECT_EQ(Text(Text2), paste.otherTexts[0]);
     EXPECT_EQ(Text(Text3), paste.otherTexts[1]);
@@ -178,7 +176,6 @@ TEST_F(WindowTest, AFieldTakesNoMoreThanItsLimitAndRefusesALongerPasteWhole)
     EXPECT_EQ(Text(Text1), full);
     window->Paste(Text1, std::string(kLongestFieldText + 1, '9'));
     EXPECT_EQ(Text(Text1), full);
-    EXPECT_EQ(window->ModelFieldText(Control::Text1), full);
 }
 
 }  // namespace

@@ -17,7 +17,7 @@ namespace level {
 // A control in a test's message by its name.
 inline std::ostream& operator<<(std::ostream& out, Control control)
 {
-    return out << (control == Control::None ? "(none)" : ControlName(control));
+    return out << (control == Control::None ? "(none)" : RowOf(control).name);
 }
 
 namespace testing {
@@ -106,8 +106,6 @@ public:
     // A pixel as painted, 0xRRGGBB.
     [[nodiscard]] virtual std::uint32_t PixelAt(int x, int y) = 0;
     [[nodiscard]] virtual int TwipsToPixels(int twips) const = 0;
-    // A field's text as the window's model holds it.
-    [[nodiscard]] virtual std::string ModelFieldText(Control field) const = 0;
 
     // Stands in for the window's message box.
     CapturingReport report;
