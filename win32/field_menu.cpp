@@ -10,6 +10,8 @@
 namespace level::win32 {
 namespace {
 
+constexpr const wchar_t* kGapBeforeKeys = L"    ";
+
 FieldState StateOf(HWND field, bool fieldsAreOneResult)
 {
     const auto [first, last] = Selection(field);
@@ -75,7 +77,11 @@ void ShowFieldMenu(HWND owner, HWND field, POINT at, const std::optional<std::st
         } else {
             std::wstring text = Widen(item.text);
             if (!item.shortcut.empty()) {
-                text += L'\t' + Widen(item.shortcut);
+                // The keys after a tab, and before it the room a menu leaves
+                // between an item's text and its keys: Wine's menus set the
+                // keys right after the longest text, and Windows' own leave
+                // this much more.
+                text += kGapBeforeKeys + (L'\t' + Widen(item.shortcut));
             }
             AppendMenuW(menu, item.available ? MF_STRING : MF_STRING | MF_GRAYED, id, text.c_str());
         }

@@ -14,6 +14,7 @@
 #include "win32/clipboard.h"
 #include "win32/field_menu.h"
 #include "win32/flat_field.h"
+#include "win32/group_frame.h"
 #include "win32/option_clicks.h"
 #include "win32/utf16.h"
 #include "win32/window_font.h"
@@ -250,6 +251,9 @@ void Form1::CreateControls(HINSTANCE instance)
         }
         if (row.kind == ControlKind::Option) {
             WatchForUserClicks(control);
+        }
+        if (row.kind == ControlKind::Frame) {
+            MakeGroupFrame(control);
         }
         if (row.kind == ControlKind::Frame || row.kind == ControlKind::Outline) {
             // The option buttons are drawn in front of the frame that holds

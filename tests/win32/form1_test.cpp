@@ -6,6 +6,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 #include <memory>
@@ -93,6 +94,34 @@ TEST_F(Form1Win32Test, EveryCaptionFitsItsControl)
         EXPECT_LE(extent.cx + mark, rect.right) << control;
         EXPECT_LE(extent.cy, rect.bottom) << control;
     }
+}
+
+// The frame's top line is broken for its caption's whole width, measured in
+// the frame's own font, and two blank pixels more on either side: no part of
+// the caption has the line through it or touching it.
+TEST_F(Form1Win32Test, TheFramesLineLeavesItsWholeCaptionClear)
+{
+    HWND frame = testing::ControlHandle(*form_, Frame1);
+    const int caption = testing::RealisedFontOf(frame, L"Вводимая величина").extent.cx;
+    RedrawWindow(frame, nullptr, nullptr, RDW_UPDATENOW);
+    RECT client{};
+    GetClientRect(frame, &client);
+    HDC dc = GetDC(frame);
+    // The top line's row, found at the frame's right, clear of the caption.
+    const int right = client.right - 4;
+    const COLORREF face = GetPixel(dc, right, 0);
+    int row = 0;
+    while (row < client.bottom / 2 && GetPixel(dc, right, row) == face) {
+        ++row;
+    }
+    const COLORREF line = GetPixel(dc, right, row);
+    int widest = 0;
+    for (int x = 2, run = 0; x < right; ++x) {
+        run = GetPixel(dc, x, row) == line ? 0 : run + 1;
+        widest = std::max(widest, run);
+    }
+    ReleaseDC(frame, dc);
+    EXPECT_GE(widest, caption + 2 * 2);
 }
 
 // Every control draws in its designed font as realised in its device
@@ -255,8 +284,54 @@ struct Popup {
     bool windowMenu = false;
     int items = 0;
     RECT place{};
+    int widestBlank = 0;  // in the last item: between its text and its keys
 };
 Popup lastPopup{};
+
+// The widest run of blank columns between the first and the last inked one
+// of a menu item, as painted on the screen.
+int WidestBlank(HMENU menu, int item)
+{
+    RECT rect{};
+    GetMenuItemRect(nullptr, menu, static_cast<UINT>(item), &rect);
+    HDC screen = GetDC(nullptr);
+    const COLORREF background = GetPixel(screen, rect.left + 1, rect.top + 1);
+    int widest = 0;
+    int blank = 0;
+    bool inked = false;
+    for (int x = rect.left; x < rect.right; ++x) {
+        bool column = false;
+        for (int y = rect.top; y < rect.bottom && !column; ++y) {
+            column = GetPixel(screen, x, y) != background;
+        }
+        if (column) {
+            widest = inked ? std::max(widest, blank) : widest;
+            inked = true;
+            blank = 0;
+        } else {
+            ++blank;
+        }
+    }
+    ReleaseDC(nullptr, screen);
+    return widest;
+}
+
+// The width of a blank in the menus' font.
+int MenuBlankWidth()
+{
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+    HFONT font = CreateFontIndirectW(&metrics.lfMenuFont);
+    HDC screen = GetDC(nullptr);
+    const HGDIOBJ old = SelectObject(screen, font);
+    SIZE blank{};
+    GetTextExtentPoint32W(screen, L" ", 1, &blank);
+    SelectObject(screen, old);
+    ReleaseDC(nullptr, screen);
+    DeleteObject(font);
+    return blank.cx;
+}
 
 void CALLBACK ReadAndCloseThePopup(HWND /*window*/, UINT /*message*/, UINT_PTR timer,
                                    DWORD /*time*/)
@@ -269,12 +344,14 @@ void CALLBACK ReadAndCloseThePopup(HWND /*window*/, UINT /*message*/, UINT_PTR t
     lastPopup.windowMenu = GetMenuState(menu, SC_CLOSE, MF_BYCOMMAND) != 0xFFFFFFFF;
     lastPopup.items = GetMenuItemCount(menu);
     GetWindowRect(popup, &lastPopup.place);
+    lastPopup.widestBlank = WidestBlank(menu, lastPopup.items - 1);
     EndMenu();
 }
 
 // A right click outside the fields, on the caption, brings up the window
 // menu; the menu key and Shift+F10 on the focused field bring up the
-// field's own menu, at the field.
+// field's own menu, at the field, each item's keys well clear of its text
+// (its longest text, «Копировать результат», too).
 TEST_F(Form1Win32Test, OpensTheWindowMenuOnTheCaptionAndAFieldsMenuByKey)
 {
     RECT outer{};
@@ -297,6 +374,7 @@ TEST_F(Form1Win32Test, OpensTheWindowMenuOnTheCaptionAndAFieldsMenuByKey)
         SetTimer(nullptr, 0, 50, &ReadAndCloseThePopup);
         EXPECT_TRUE(PressWith(held, static_cast<UINT>(message), static_cast<WPARAM>(key)));
         EXPECT_EQ(lastPopup.items, 11) << key;
+        EXPECT_GE(lastPopup.widestBlank, 3 * MenuBlankWidth()) << key;
         EXPECT_LE(std::abs(lastPopup.place.left - field.left), 4) << key;
         EXPECT_LE(std::abs(lastPopup.place.top - field.top), 4) << key;
     }

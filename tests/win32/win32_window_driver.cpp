@@ -324,6 +324,7 @@ private:
             std::wstring shown(text.data());
             const std::size_t tab = shown.find(L'\t');
             std::wstring name = shown.substr(0, tab);
+            name.erase(name.find_last_not_of(L' ') + 1);  // blanks at its end show nothing
             const std::size_t amp = name.find(L'&');
             if (amp != std::wstring::npos) {
                 name.erase(amp, 1);
