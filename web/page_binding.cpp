@@ -119,10 +119,21 @@ void WriteControls(JsonText& json)
     json.End();
 }
 
+// One table of names the script gives the model's values, as an object.
+template <typename Value, std::size_t kSize>
+void WriteNames(JsonText& json, std::string_view table,
+                const std::pair<std::string_view, Value> (&names)[kSize])
+{
+    json.BeginObject(table);
+    for (const auto& [name, value] : names) {
+        json.Number(name, static_cast<int>(value));
+    }
+    json.End();
+}
+
 // The names the script gives the model's keys, actions and commands.
 void WriteNames(JsonText& json)
 {
-    json.BeginObject("keyCodes");
     constexpr std::pair<std::string_view, KeyCode> kKeyCodes[] = {
         {"C", KeyCode::C},
         {"A", KeyCode::A},
@@ -134,11 +145,6 @@ void WriteNames(JsonText& json)
         {"Right", KeyCode::Right},
         {"Up", KeyCode::Up},
         {"Left", KeyCode::Left}};
-    for (const auto& [name, code] : kKeyCodes) {
-        json.Number(name, static_cast<int>(code));
-    }
-    json.End();
-    json.BeginObject("actions");
     constexpr std::pair<std::string_view, KeyAction> kActions[] = {
         {"TypeDecimalSeparator", KeyAction::TypeDecimalSeparator},
         {"CopyFromField", KeyAction::CopyFromField},
@@ -146,19 +152,13 @@ void WriteNames(JsonText& json)
         {"SelectAll", KeyAction::SelectAll},
         {"OpenFieldMenu", KeyAction::OpenFieldMenu},
         {"Click", KeyAction::Click}};
-    for (const auto& [name, action] : kActions) {
-        json.Number(name, static_cast<int>(action));
-    }
-    json.End();
-    json.BeginObject("commands");
     constexpr std::pair<std::string_view, EditCommand> kCommands[] = {
         {"Undo", EditCommand::Undo},     {"Redo", EditCommand::Redo},
         {"Cut", EditCommand::Cut},       {"Paste", EditCommand::Paste},
         {"Delete", EditCommand::Delete}, {"SelectAll", EditCommand::SelectAll}};
-    for (const auto& [name, command] : kCommands) {
-        json.Number(name, static_cast<int>(command));
-    }
-    json.End();
+    WriteNames(json, "keyCodes", kKeyCodes);
+    WriteNames(json, "actions", kActions);
+    WriteNames(json, "commands", kCommands);
 }
 
 // What the script passes of a field as its menu opens, one bit a fact in
