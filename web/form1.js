@@ -67,7 +67,10 @@ function start() {
   const root = document.getElementById('Form1');
   const elements = new Map();  // control number -> the element that is it
   const kind = (control) => table.find((row) => row.control === control).kind;
-  const rowNamed = (name) => table.find((row) => row.name === name);
+  // The information line is the label the model writes; the frame names
+  // the option row.
+  const label1Row = table.find((row) => row.kind === 'label' && row.caption === '');
+  const frameRow = table.find((row) => row.kind === 'frame');
   let menu = null;
 
   document.title = form.caption;
@@ -171,7 +174,7 @@ function start() {
   // beneath the controls, the outline beneath everything.
   const group = Object.assign(document.createElement('div'), {className: 'group'});
   group.setAttribute('role', 'radiogroup');
-  group.setAttribute('aria-label', rowNamed('Frame1').caption);
+  group.setAttribute('aria-label', frameRow.caption);
   for (const row of table) {
     const element = create(row);
     elements.set(row.control, element);
@@ -197,7 +200,7 @@ function start() {
         element.setAttribute('aria-disabled', String(!enabled));
       }
     }
-    const label1 = elements.get(rowNamed('Label1').control);
+    const label1 = elements.get(label1Row.control);
     label1.textContent = page.label1Caption();
     label1.setAttribute('aria-label', label1.textContent);
     label1.style.fontSize = `${page.label1Points()}pt`;
