@@ -1,7 +1,10 @@
 // The floor for the Windows programs' start-up: a Win32 window with one
-// label, of the converter's client size, built the same way as it.
+// label, of the converter's client size, built the same way as it, on the
+// same common controls.
 
 #include <windows.h>
+
+#include <commctrl.h>
 
 namespace {
 
@@ -18,6 +21,8 @@ LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARA
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*command*/, int show)
 {
+    const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&controls);
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = &WindowProcedure;
