@@ -47,6 +47,7 @@ function modelCalls() {
     label1Points: () => number('level_label1_points'),
     takeHeightWrite: () => number('level_take_height_write'),
     decimalSeparator: () => text(number('level_decimal_separator')),
+    fieldTakes: (length) => number('level_field_takes', length) !== 0,
     answerKey: (code, ctrl, shift, focus) => {
       const answer = number('level_answer_key', code, ctrl ? 1 : 0, shift ? 1 : 0, focus);
       return {action: answer >> 8, target: answer & 255};
@@ -103,7 +104,7 @@ function start() {
         element.addEventListener('beforeinput', (event) => {
           const added = event.data ?? event.dataTransfer?.getData('text/plain') ?? '';
           const kept = element.value.length - (element.selectionEnd - element.selectionStart);
-          if (event.inputType.startsWith('insert') && kept + added.length > form.fieldLimit) {
+          if (event.inputType.startsWith('insert') && !page.fieldTakes(kept + added.length)) {
             event.preventDefault();
             beep();
           }
@@ -397,7 +398,7 @@ function start() {
         navigator.clipboard?.readText().then((text) => {
           field.focus();
           const kept = field.value.length - (field.selectionEnd - field.selectionStart);
-          if (kept + text.length > form.fieldLimit) {
+          if (!page.fieldTakes(kept + text.length)) {
             beep();  // refused whole, as a pasting key is
           } else {
             document.execCommand('insertText', false, text);

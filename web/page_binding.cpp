@@ -193,7 +193,7 @@ EMSCRIPTEN_KEEPALIVE const char* level_form()
     json.Number("width", TwipsToPixels(kFormClientWidth));
     json.Number("height", TwipsToPixels(kFormClientHeight));
     json.Number("dialogPoints", kDialogFontPoints);
-    json.Number("fieldLimit", kFieldTextLimit);
+    json.Number("fieldLimit", kFieldTextLimit);  // the browser's own backstop
     json.Text("reportTitle", kErrorReportTitle);
     json.Text("reportButton", kErrorReportButton);
     json.BeginArray("fontFamilies");
@@ -283,6 +283,12 @@ EMSCRIPTEN_KEEPALIVE int level_take_height_write()
 {
     const auto twips = ThePage().model.TakeHeightWrite();
     return twips ? TwipsToPixels(*twips) : -1;
+}
+
+// Whether a field takes a text of this many UTF-16 code units.
+EMSCRIPTEN_KEEPALIVE int level_field_takes(int length)
+{
+    return length >= 0 && FieldTakes(static_cast<std::size_t>(length)) ? 1 : 0;
 }
 
 EMSCRIPTEN_KEEPALIVE const char* level_decimal_separator()
