@@ -1,6 +1,8 @@
 #include "win32/group_frame.h"
 
 #include <commctrl.h>
+#include <uxtheme.h>
+#include <vssym32.h>
 
 #include <string>
 
@@ -23,7 +25,14 @@ void PaintFrame(HWND frame, HDC dc)
     GetClientRect(frame, &client);
     RECT edge = client;
     edge.top += metrics.tmHeight / 2 - 1;
-    DrawEdge(dc, &edge, EDGE_ETCHED, BF_RECT);
+    // The frame's line as the visual style draws a group box's, where one
+    // is active, else the etched edge of the classic look.
+    if (HTHEME theme = OpenThemeData(frame, L"BUTTON"); theme != nullptr) {
+        DrawThemeBackground(theme, dc, BP_GROUPBOX, GBS_NORMAL, &edge, nullptr);
+        CloseThemeData(theme);
+    } else {
+        DrawEdge(dc, &edge, EDGE_ETCHED, BF_RECT);
+    }
 
     std::wstring caption(static_cast<std::size_t>(GetWindowTextLengthW(frame)) + 1, L'\0');
     caption.resize(static_cast<std::size_t>(
