@@ -267,6 +267,9 @@ public:
         return items;
     }
 
+    // Another page of the browser takes the activation. Headless Chromium
+    // counts a page focused while focus emulation is on, as the driver
+    // keeps it for the clipboard; off, with another page active, not.
     void SwitchToAnotherWindow() override
     {
         other_ = browser_.Call("Target.createTarget", {{"url", "about:blank"}})["targetId"];
