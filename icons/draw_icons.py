@@ -11,6 +11,9 @@ and 256 pixels, in the same sixteen colours: the edge and the trace one
 design pixel thick, the trace drawn anew at the full resolution so that it
 stays a crisp unbroken line, not an upscaled staircase. The same design
 also goes into a scalable SVG.
+The page's web app takes the same design at 192 and 512 pixels, and a
+maskable 512 one: the design drawn at five eighths of the size in the middle
+of a black square, inside the circle a launcher may cut it to.
 Run it again after changing the art; the images are kept in the repository.
 """
 import math
@@ -77,6 +80,16 @@ def draw_large(size):
                         py, px = y - thick // 2 + dy, x - thick // 2 + dx
                         if thick <= py < size and thick <= px < size:
                             pixels[py][px] = colour
+    return pixels
+
+
+def draw_maskable(size):
+    """The large design in the middle of a black square of this size."""
+    inner = size * 5 // 8
+    offset = (size - inner) // 2
+    pixels = [[BLACK] * size for _ in range(size)]
+    for y, row in enumerate(draw_large(inner)):
+        pixels[offset + y][offset:offset + inner] = row
     return pixels
 
 
@@ -175,6 +188,7 @@ if __name__ == "__main__":
     write_png("level-converter-32.png", large)
     write_png("level-converter-16.png", small)
     write_ico("level-converter.ico", [large, small])
-    for size in (64, 128, 256):
+    for size in (64, 128, 192, 256, 512):
         write_png(f"level-converter-{size}.png", draw_large(size))
+    write_png("level-converter-maskable-512.png", draw_maskable(512))
     write_svg("level-converter.svg")

@@ -61,6 +61,25 @@ function modelCalls() {
   };
 }
 
+// A touch held this long on a field opens its menu, unless it moved
+// further than the slop first (a scroll or a selection's drag).
+const kLongPressMilliseconds = 500;
+const kPressSlop = 10;
+// The resize grip's reach from the window's corner, in CSS pixels.
+const kGrip = 16;
+// Around the window on every side, in CSS pixels, as the page's padding.
+const kMargin = 8;
+
+// The window at one scale, the whole drawing at once: on a phone (a coarse
+// pointer on a narrow screen) as wide as the screen less its margins, else
+// at its designed size, smaller only where the screen is narrower.
+function fitToScreen(designedWidth) {
+  const room = document.documentElement.clientWidth - 2 * kMargin;
+  const phone = matchMedia('(pointer: coarse) and (max-width: 600px)').matches;
+  const scale = phone ? room / designedWidth : Math.min(1, room / designedWidth);
+  document.getElementById('window').style.zoom = String(scale);
+}
+
 function start() {
   const page = modelCalls();
   const form = page.form();
@@ -83,6 +102,8 @@ function start() {
   root.style.height = `${form.height}px`;
   root.style.fontFamily = form.fontFamilies.map((family) => `"${family}"`).join(', ') + ', sans-serif';
   root.style.fontSize = `${form.dialogPoints}pt`;
+  fitToScreen(form.width);
+  addEventListener('resize', () => fitToScreen(form.width));
   // The greyed text: Windows' grey text (#6d6d6d) on its face (#f0f0f0),
   // made readable as the model makes it.
   const grey = Math.round(255 * page.readableGrey(0x6d / 255, 0, 0xf0 / 255));
@@ -147,6 +168,8 @@ function start() {
       fontSize: `${row.points}pt`,
     });
     if (row.accessibleName) element.setAttribute('aria-label', row.accessibleName);
+    // A field's description is its unit, not its tooltip's copy of its value.
+    if (row.unitLabel) element.setAttribute('aria-describedby', row.unitLabel);
     const focusable = focusTarget(element, row.kind);
     if (row.clickable) {
       focusable.addEventListener('click', () => {
@@ -176,7 +199,10 @@ function start() {
   const group = Object.assign(document.createElement('div'), {className: 'group'});
   group.setAttribute('role', 'radiogroup');
   group.setAttribute('aria-label', frameRow.caption);
-  for (const row of table) {
+  // In the page's order as the screen shows them, top to bottom and left
+  // to right, so that a screen reader reads the window as it is seen.
+  const onScreen = [...table].sort((one, other) => one.top - other.top || one.left - other.left);
+  for (const row of onScreen) {
     const element = create(row);
     elements.set(row.control, element);
     (row.kind === 'option' ? group : root).append(element);
@@ -225,11 +251,19 @@ function start() {
     if (kind(focus) === 'field') element.select();
   }
 
-  // A greyed field is read-only and out of the tab order: it takes no focus
-  // from a click either.
-  root.addEventListener('mousedown', (event) => {
-    const control = controlOf(event.target);
-    if (control !== 0 && kind(control) === 'field' && !page.fieldEnabled(control)) {
+  // The window's lower right corner, which resizes it.
+  const onResizeGrip = (event) => {
+    const box = root.getBoundingClientRect();
+    return event.target === root && event.clientX > box.right - kGrip && event.clientY > box.bottom - kGrip;
+  };
+  // A click takes the focus only to a control that takes it, as in a
+  // dialog: not to a label, the window's face or the page around it, nor to
+  // a greyed field, which is read-only and out of the tab order.
+  document.addEventListener('mousedown', (event) => {
+    const control = controlOf(event.target.closest('input, button') ?? event.target);
+    const takesFocus = control !== 0 && (kind(control) !== 'field' || page.fieldEnabled(control));
+    const option = event.target.closest('.option') !== null;
+    if (!takesFocus && !option && !onResizeGrip(event) && !reportDialog.contains(event.target)) {
       event.preventDefault();
     }
   });
@@ -240,6 +274,14 @@ function start() {
   reportDialog.querySelector('h1').textContent = form.reportTitle;
   reportDialog.querySelector('button').textContent = form.reportButton;
   reportDialog.addEventListener('close', () => showFocus());
+  // Its one button keeps the focus: Tab goes round within the report, and a
+  // click on its text leaves the focus where it is.
+  reportDialog.addEventListener('keydown', (event) => {
+    if (event.key === 'Tab') event.preventDefault();
+  });
+  reportDialog.addEventListener('mousedown', (event) => {
+    if (event.target.closest('button') === null) event.preventDefault();
+  });
   function showReport(text) {
     reportDialog.querySelector('p').textContent = text;
     reportDialog.showModal();
@@ -410,21 +452,45 @@ function start() {
     }
   }
 
-  // A field's menu, from a right click on it (a greyed one too), or from its
-  // keys.
+  // A field's menu, from a right click on it (a greyed one too), from a
+  // long press on it, or from its keys.
+  const fieldAt = (element) => {
+    const control = controlOf(element);
+    return control !== 0 && kind(control) === 'field' ? control : 0;
+  };
   root.addEventListener('contextmenu', (event) => {
-    const box = root.getBoundingClientRect();
-    const x = event.clientX - box.left;
-    const y = event.clientY - box.top;
-    const field = table.find((row) => row.kind === 'field' && x >= row.left && x < row.left + row.width &&
-                                      y >= row.top && y < row.top + row.height);
-    if (field === undefined) return;
+    const field = fieldAt(event.target);
+    if (field === 0) return;
     event.preventDefault();
-    openMenu(field.control, event.clientX, event.clientY);
+    // A long press may have opened it already: the browser's own menu
+    // event comes after the press was timed, or not at all (Safari).
+    if (menu === null) openMenu(field, event.clientX, event.clientY);
   });
+  let press = null;
+  const endPress = () => {
+    clearTimeout(press?.timer);
+    press = null;
+  };
+  root.addEventListener('touchstart', (event) => {
+    const field = fieldAt(event.target);
+    endPress();
+    if (field === 0 || event.touches.length !== 1) return;
+    const {clientX: x, clientY: y} = event.touches[0];
+    press = {x, y, timer: setTimeout(() => {
+      press = null;
+      if (menu === null) openMenu(field, x, y);
+    }, kLongPressMilliseconds)};
+  }, {passive: true});
+  root.addEventListener('touchmove', (event) => {
+    const touch = event.touches[0];
+    if (press !== null && Math.hypot(touch.clientX - press.x, touch.clientY - press.y) > kPressSlop) endPress();
+  }, {passive: true});
+  root.addEventListener('touchend', endPress);
+  root.addEventListener('touchcancel', endPress);
 
   function openMenu(control, x, y) {
     const returnTo = document.activeElement;
+    menuOpener = returnTo;
     const items = page.fieldMenu(fieldState(control));
     menu = Object.assign(document.createElement('div'), {className: 'menu', tabIndex: -1});
     menu.setAttribute('role', 'menu');
@@ -477,9 +543,15 @@ function start() {
     menu = null;
     returnTo?.focus();
   }
+  // A click outside the menu closes it, and the focus goes back to where
+  // the menu was opened from.
+  let menuOpener = null;
   document.addEventListener('mousedown', (event) => {
-    if (menu !== null && !menu.contains(event.target)) closeMenu(document.activeElement);
-  });
+    if (menu !== null && !menu.contains(event.target)) {
+      event.preventDefault();
+      closeMenu(menuOpener);
+    }
+  }, {capture: true});
 
   show();
   document.body.classList.add('ready');

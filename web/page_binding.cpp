@@ -114,6 +114,11 @@ void WriteControls(JsonText& json)
         json.Number("points", PointsOf(row.font));
         json.Text("accessibleName", row.accessibleName);
         json.Boolean("clickable", row.onClick != nullptr);
+        for (const auto& [field, unit] : kFieldUnitLabels) {
+            if (field == row.control) {
+                json.Text("unitLabel", RowOf(unit).name);
+            }
+        }
         json.End();
     }
     json.End();
