@@ -34,6 +34,7 @@ class Browser:
         os.close(from_browser)
         self._buffered = b""
         self._next = 0
+        self.events = []  # what the browser told unasked, in order
         target = self.call("Target.createTarget", url="about:blank")["targetId"]
         self._session = self.call("Target.attachToTarget", targetId=target,
                                   flatten=True)["sessionId"]
@@ -53,7 +54,9 @@ class Browser:
                 self._buffered += chunk
             text, self._buffered = self._buffered.split(b"\0", 1)
             answer = json.loads(text)
-            if answer.get("id") == self._next:
+            if "method" in answer:
+                self.events.append(answer)
+            elif answer.get("id") == self._next:
                 if "error" in answer:
                     raise RuntimeError(f"{method}: {answer['error']}")
                 return answer["result"]

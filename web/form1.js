@@ -485,7 +485,12 @@ function start() {
     const touch = event.touches[0];
     if (press !== null && Math.hypot(touch.clientX - press.x, touch.clientY - press.y) > kPressSlop) endPress();
   }, {passive: true});
-  root.addEventListener('touchend', endPress);
+  // A press that opened the menu ends there: its release is no tap on
+  // whatever the menu now covers.
+  root.addEventListener('touchend', (event) => {
+    if (press === null && menu !== null) event.preventDefault();
+    endPress();
+  });
   root.addEventListener('touchcancel', endPress);
 
   function openMenu(control, x, y) {
