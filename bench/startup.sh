@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Measures, over several runs under Xvfb, the time from a program's start to
 # its window being mapped and its resident memory once idle: the converter
-# beside a one-label Qt window, the toolkit's floor; then the page's first
-# paint in headless Chromium beside a page of one label; and the Windows
+# beside a one-label Qt window, the toolkit's floor; then the page's cold
+# start in headless Chromium, a fresh browser each load, beside a page of
+# one label; and the Windows
 # programs' under Wine, each beside a one-window Win32 program. Usage:
 #   bench/startup.sh [pairs of runs] [build dir]
 set -euo pipefail

@@ -6,7 +6,17 @@
 
 // Emscripten's module (level-converter's script, after this one) calls it
 // once the model has been made.
-var Module = {onRuntimeInitialized: start};
+var Module = {
+  onRuntimeInitialized: start,
+  // The module's bytes are in the page, as a data: URL that the module
+  // would fetch and the page's policy forbids: they are read where they
+  // are, with the module's own helpers for a single-file build.
+  instantiateWasm: (imports, receive) => {
+    WebAssembly.instantiate(tryParseAsDataURI(wasmBinaryFile), imports)
+      .then((result) => receive(result.instance));
+    return {};
+  },
+};
 
 // The model, through the module's plain C functions: texts pass as UTF-8,
 // a text the model may not have comes back as null.

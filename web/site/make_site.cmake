@@ -6,14 +6,14 @@ file(READ ${PAGE} page)
 
 # Served, the page may also read its manifest, its icons and its worker, all
 # from its own host; everything else stays forbidden.
-set(policy "content=\"connect-src data:; img-src 'none';")
+set(policy "content=\"connect-src 'none'; img-src 'none';")
 string(FIND "${page}" "${policy}" at)
 string(FIND "${page}" "</head>" head)
 if(at EQUAL -1 OR head EQUAL -1)
     message(FATAL_ERROR "${PAGE}: no policy or no head to add the site's lines to")
 endif()
 string(REPLACE "${policy}"
-    "content=\"manifest-src 'self'; worker-src 'self'; connect-src data:; img-src 'self';"
+    "content=\"manifest-src 'self'; worker-src 'self'; connect-src 'none'; img-src 'self';"
     page "${page}")
 string(REPLACE "</head>" "<link rel=\"manifest\" href=\"manifest.webmanifest\">
 <link rel=\"icon\" href=\"level-converter-192.png\">
