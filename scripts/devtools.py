@@ -7,6 +7,16 @@ import os
 import shutil
 import subprocess
 import tempfile
+import time
+
+# A control's middle by its id: an option's words, any other control's box.
+MIDDLE = """((name) => {
+  const element = document.getElementById(name);
+  const words = document.createRange();
+  words.selectNodeContents(element.type === 'radio' ? element.parentElement.lastChild : element);
+  const box = (element.type === 'radio' ? words : element).getBoundingClientRect();
+  return [box.left + box.width / 2, box.top + box.height / 2];
+})"""
 
 
 class Browser:
@@ -70,6 +80,40 @@ class Browser:
         if "exceptionDetails" in result:
             raise RuntimeError(f"the page threw: {result['exceptionDetails']}")
         return result["result"].get("value")
+
+    def open_page(self, url, phone=None):
+        """The converter's page in a Russian page language, on a touch screen
+        of phone=(width, height) CSS pixels where given, once it shows its
+        window."""
+        if phone:
+            self.page("Emulation.setDeviceMetricsOverride", width=phone[0], height=phone[1],
+                      deviceScaleFactor=1, mobile=True)
+            self.page("Emulation.setTouchEmulationEnabled", enabled=True, maxTouchPoints=5)
+        self.page("Emulation.setUserAgentOverride", userAgent="Chrome Headless",
+                  acceptLanguage="ru-RU")
+        self.page("Emulation.setLocaleOverride", locale="ru-RU")
+        self.page("Page.navigate", url="about:blank")
+        self.page("Page.navigate", url=url)
+        deadline = time.monotonic() + 20
+        while not self.evaluate("document.body?.classList.contains('ready') === true"):
+            if time.monotonic() > deadline:
+                raise RuntimeError(f"{url} never showed its window")
+            time.sleep(0.025)
+
+    def click(self, name, button="left"):
+        x, y = self.evaluate(f"{MIDDLE}({name!r})")
+        for kind in ("mouseMoved", "mousePressed", "mouseReleased"):
+            self.page("Input.dispatchMouseEvent", type=kind, x=x, y=y,
+                      button="none" if kind == "mouseMoved" else button, clickCount=1)
+        self.evaluate("new Promise((done) => setTimeout(done, 50))")
+
+    def tap(self, name, held=0.0):
+        """A finger on a control's middle, lifted after held seconds."""
+        x, y = self.evaluate(f"{MIDDLE}({name!r})")
+        self.page("Input.dispatchTouchEvent", type="touchStart", touchPoints=[{"x": x, "y": y}])
+        time.sleep(held)
+        self.page("Input.dispatchTouchEvent", type="touchEnd", touchPoints=[])
+        self.evaluate("new Promise((done) => setTimeout(done, 50))")
 
     def close(self):
         try:
