@@ -7,57 +7,25 @@
 
 #include "core/numeric_text.h"
 #include "model/form1_layout.h"
+#include "model/quantities.h"
 #include "model/window_texts.h"
 
 namespace level {
 
 namespace {
 
-// Each field with the text it shows; each option. A field's or an option's
-// flag stands at its row's place.
-struct FieldRow {
-    Control field;
-    std::string LevelFields::*text;
-};
-constexpr std::array<FieldRow, 3> kFieldRows = {{
-    {Control::Text1, &LevelFields::decibels},
-    {Control::Text2, &LevelFields::nepers},
-    {Control::Text3, &LevelFields::volts},
-}};
-constexpr std::array<Control, 3> kOptions = {Control::Option1, Control::Option2, Control::Option3};
-
-std::size_t FieldIndex(Control field)
+// The quantity of a field, or of an option, by its row.
+std::size_t QuantityRow(Control fieldOrOption, ControlKind kind)
 {
-    const auto row =
-        std::find_if(kFieldRows.begin(), kFieldRows.end(),
-                     [field](const FieldRow& candidate) { return candidate.field == field; });
-    if (row == kFieldRows.end()) {
-        throw std::invalid_argument("not a text field");
+    const std::size_t row = QuantityOf(fieldOrOption);
+    if (row == kQuantities.size() ||
+        (kind == ControlKind::Field ? kQuantities[row].field : kQuantities[row].option) !=
+            fieldOrOption) {
+        throw std::invalid_argument(kind == ControlKind::Field ? "not a text field"
+                                                               : "not an option button");
     }
-    return static_cast<std::size_t>(row - kFieldRows.begin());
+    return row;
 }
-
-std::size_t OptionIndex(Control option)
-{
-    const auto found = std::find(kOptions.begin(), kOptions.end(), option);
-    if (found == kOptions.end()) {
-        throw std::invalid_argument("not an option button");
-    }
-    return static_cast<std::size_t>(found - kOptions.begin());
-}
-
-// What each option selects: its input field and the recipe a compute
-// runs, in the order a compute asks the options.
-struct OptionRule {
-    Control option;
-    Control field;
-    void (*recipe)(LevelFields&, const RegionalSettings&);
-};
-constexpr std::array<OptionRule, 3> kOptionRules = {{
-    {Control::Option1, Control::Text1, &ConvertFromDecibels},
-    {Control::Option3, Control::Text2, &ConvertFromNepers},
-    {Control::Option2, Control::Text3, &ConvertFromVolts},
-}};
 
 }  // namespace
 
@@ -70,11 +38,11 @@ ConverterModel::ConverterModel(RegionalSettings settings)
 
 void ConverterModel::Form_Load()
 {
-    fields_.decibels = "0";
-    fields_.nepers = "0";
-    // The reference voltage is written in the user's own notation, so that
-    // it reads back as 0.775 V in every locale.
-    fields_.volts = FormatCurrency(RoundToCurrency(kReferenceVolts), settings_);
+    // Written in the user's own notation, so that the reference voltage
+    // reads back as 0.775 V in every locale.
+    for (const Quantity& row : kQuantities) {
+        fields_.*row.text = FormatCurrency(RoundToCurrency(row.loaded), settings_);
+    }
     enabled_ = Flags{};
     options_ = Flags{};
     oneResult_ = true;
@@ -104,9 +72,9 @@ void ConverterModel::Command1_Click()
     }
     // Until the recipe has run to its end, the fields are part old, part new.
     oneResult_ = false;
-    for (const OptionRule& rule : kOptionRules) {
-        if (OptionValue(rule.option)) {
-            rule.recipe(fields_, settings_);
+    for (const Quantity& row : kQuantities) {
+        if (OptionValue(row.option)) {
+            row.recipe(fields_, settings_);
         }
     }
     oneResult_ = true;
@@ -114,9 +82,9 @@ void ConverterModel::Command1_Click()
 
 void ConverterModel::Command2_Click()
 {
-    fields_.decibels.clear();
-    fields_.nepers.clear();
-    fields_.volts.clear();
+    for (const Quantity& row : kQuantities) {
+        (fields_.*row.text).clear();
+    }
     oneResult_ = false;
     windowHeight_ = kClearedWindowHeight;
     heightWritePending_ = true;
@@ -126,7 +94,7 @@ void ConverterModel::Command2_Click()
 
 void ConverterModel::SetFieldText(Control field, std::string text)
 {
-    fields_.*kFieldRows.at(FieldIndex(field)).text = std::move(text);
+    fields_.*kQuantities[QuantityRow(field, ControlKind::Field)].text = std::move(text);
     oneResult_ = false;
 }
 
@@ -137,9 +105,9 @@ void ConverterModel::SetFocus(Control control)
 
 void ConverterModel::ReturnToEnteredField()
 {
-    for (const OptionRule& rule : kOptionRules) {
-        if (OptionValue(rule.option)) {
-            focus_ = rule.field;
+    for (const Quantity& row : kQuantities) {
+        if (OptionValue(row.option)) {
+            focus_ = row.field;
         }
     }
 }
@@ -166,37 +134,34 @@ std::optional<int> ConverterModel::TakeHeightWrite()
 
 const std::string& ConverterModel::FieldText(Control field) const
 {
-    return fields_.*kFieldRows.at(FieldIndex(field)).text;
+    return fields_.*kQuantities[QuantityRow(field, ControlKind::Field)].text;
 }
 
 bool ConverterModel::FieldEnabled(Control field) const
 {
-    return enabled_[FieldIndex(field)];
+    return enabled_[QuantityRow(field, ControlKind::Field)];
 }
 
 bool ConverterModel::OptionValue(Control option) const
 {
-    return options_[OptionIndex(option)];
+    return options_[QuantityRow(option, ControlKind::Option)];
 }
 
 // The clicked option becomes the group's only selected one; its input field
 // becomes the only enabled one and takes the focus.
 void ConverterModel::Select(Control option)
 {
+    const std::size_t row = QuantityRow(option, ControlKind::Option);
     options_ = Flags{};
-    options_[OptionIndex(option)] = true;
+    options_[row] = true;
     enabled_ = Flags{};
-    for (const OptionRule& rule : kOptionRules) {
-        if (rule.option == option) {
-            enabled_[FieldIndex(rule.field)] = true;
-            focus_ = rule.field;
-        }
-    }
+    enabled_[row] = true;
+    focus_ = kQuantities[row].field;
 }
 
 bool ConverterModel::AnyOptionSelected() const
 {
-    return options_[0] || options_[1] || options_[2];
+    return std::any_of(options_.begin(), options_.end(), [](bool selected) { return selected; });
 }
 
 }  // namespace level

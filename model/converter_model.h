@@ -7,6 +7,7 @@
 #include "core/level_recipes.h"
 #include "core/regional_settings.h"
 #include "model/control.h"
+#include "model/quantities.h"
 
 namespace level {
 
@@ -67,9 +68,9 @@ public:
     [[nodiscard]] bool FieldsAreOneResult() const { return oneResult_; }
 
 private:
-    // One flag for each field, or each option, at its row's place in the
-    // model's tables (converter_model.cpp).
-    using Flags = std::array<bool, 3>;
+    // One flag for each quantity's field, or its option, at its row's place
+    // in kQuantities.
+    using Flags = std::array<bool, kQuantities.size()>;
 
     void Select(Control option);
     [[nodiscard]] bool AnyOptionSelected() const;

@@ -74,18 +74,6 @@ inline constexpr std::array<ControlRow, 14> kForm1Controls = {{
     // clang-format on
 }};
 
-// Each field with the label beside it that names its unit, which a screen
-// reader gives as the field's description.
-struct FieldUnitLabel {
-    Control field;
-    Control unit;
-};
-inline constexpr FieldUnitLabel kFieldUnitLabels[] = {
-    {Control::Text1, Control::Label2},
-    {Control::Text2, Control::Label3},
-    {Control::Text3, Control::Label4},
-};
-
 // The place of a control in the table; the table's size for Control::None.
 [[nodiscard]] constexpr std::size_t IndexOf(Control control)
 {

@@ -1,8 +1,6 @@
 #include "model/result_line.h"
 
-#include <utility>
-
-#include "model/window_texts.h"
+#include "model/quantities.h"
 
 namespace level {
 
@@ -12,11 +10,9 @@ std::optional<std::string> ResultLine(const ConverterModel& model)
         return std::nullopt;
     }
     std::string line;
-    for (const auto& [field, unit] :
-         {std::pair{Control::Text1, kDecibelUnit}, std::pair{Control::Text2, kNeperUnit},
-          std::pair{Control::Text3, kVoltUnit}}) {
-        line += (line.empty() ? "" : " = ") + model.FieldText(field) + ' ';
-        line += unit;
+    for (const Quantity& row : kQuantities) {
+        line += (line.empty() ? "" : " = ") + model.FieldText(row.field) + ' ';
+        line += row.resultUnit;
     }
     return line;
 }

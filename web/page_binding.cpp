@@ -17,6 +17,7 @@
 #include "model/field_menu.h"
 #include "model/field_tip.h"
 #include "model/form1_layout.h"
+#include "model/quantities.h"
 #include "model/readable_grey.h"
 #include "model/result_line.h"
 #include "model/system_regional_settings.h"
@@ -114,10 +115,9 @@ void WriteControls(JsonText& json)
         json.Number("points", PointsOf(row.font));
         json.Text("accessibleName", row.accessibleName);
         json.Boolean("clickable", row.onClick != nullptr);
-        for (const auto& [field, unit] : kFieldUnitLabels) {
-            if (field == row.control) {
-                json.Text("unitLabel", RowOf(unit).name);
-            }
+        if (const std::size_t quantity = QuantityOf(row.control);
+            quantity < kQuantities.size() && kQuantities[quantity].field == row.control) {
+            json.Text("unitLabel", RowOf(kQuantities[quantity].unitLabel).name);
         }
         json.End();
     }

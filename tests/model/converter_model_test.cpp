@@ -29,22 +29,35 @@ ConverterModel LoadedModel(RegionalSettings settings = kCommaSettings)
     return model;
 }
 
+// What the model holds for each field, or each option, in the window's
+// order of them.
+template <typename Value, typename Read>
+std::vector<Value> Each(ControlKind kind, Read read)
+{
+    std::vector<Value> values;
+    for (const ControlRow& row : kForm1Controls) {
+        if (row.kind == kind) {
+            values.push_back(read(row.control));
+        }
+    }
+    return values;
+}
+
 std::vector<std::string> Texts(const ConverterModel& model)
 {
-    return {model.FieldText(Control::Text1), model.FieldText(Control::Text2),
-            model.FieldText(Control::Text3)};
+    return Each<std::string>(ControlKind::Field,
+                             [&](Control field) { return model.FieldText(field); });
 }
 
 std::vector<bool> Enabled(const ConverterModel& model)
 {
-    return {model.FieldEnabled(Control::Text1), model.FieldEnabled(Control::Text2),
-            model.FieldEnabled(Control::Text3)};
+    return Each<bool>(ControlKind::Field, [&](Control field) { return model.FieldEnabled(field); });
 }
 
 std::vector<bool> Options(const ConverterModel& model)
 {
-    return {model.OptionValue(Control::Option1), model.OptionValue(Control::Option2),
-            model.OptionValue(Control::Option3)};
+    return Each<bool>(ControlKind::Option,
+                      [&](Control option) { return model.OptionValue(option); });
 }
 
 TEST(FormLoad, SetsTheDefaults)

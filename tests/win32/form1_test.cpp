@@ -87,7 +87,7 @@ TEST_F(Form1Win32Test, EveryCaptionFitsItsControl)
         const SIZE extent = testing::RealisedFontOf(testing::ControlHandle(*form_, control),
                                                     win32::Widen(designed.caption))
                                 .extent;
-        const bool option = control == Option1 || control == Option2 || control == Option3;
+        const bool option = RowOf(control).kind == ControlKind::Option;
         const int mark = option ? GetSystemMetrics(SM_CXMENUCHECK) + 4 : 0;
         RECT rect{};
         GetClientRect(testing::ControlHandle(*form_, control), &rect);

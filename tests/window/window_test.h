@@ -30,16 +30,21 @@ protected:
     }
 
     [[nodiscard]] std::string Text(Control control) const { return window->See(control).text; }
-    [[nodiscard]] Texts3 Texts() const { return {Text(Text1), Text(Text2), Text(Text3)}; }
-    [[nodiscard]] Flags3 Enabled() const
+    // What each field, or each option, shows, in the window's order of them.
+    template <typename Value>
+    [[nodiscard]] std::vector<Value> Each(ControlKind kind, Value Seen::*shown) const
     {
-        return {window->See(Text1).enabled, window->See(Text2).enabled, window->See(Text3).enabled};
+        std::vector<Value> values;
+        for (const ControlRow& row : kForm1Controls) {
+            if (row.kind == kind) {
+                values.push_back(window->See(row.control).*shown);
+            }
+        }
+        return values;
     }
-    [[nodiscard]] Flags3 Checked() const
-    {
-        return {window->See(Option1).checked, window->See(Option2).checked,
-                window->See(Option3).checked};
-    }
+    [[nodiscard]] Texts3 Texts() const { return Each(ControlKind::Field, &Seen::text); }
+    [[nodiscard]] Flags3 Enabled() const { return Each(ControlKind::Field, &Seen::enabled); }
+    [[nodiscard]] Flags3 Checked() const { return Each(ControlKind::Option, &Seen::checked); }
     [[nodiscard]] const std::vector<int>& Reports() const { return window->report.numbers; }
     [[nodiscard]] int Pixels(int twips) const { return window->TwipsToPixels(twips); }
 
