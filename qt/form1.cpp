@@ -18,6 +18,7 @@
 
 #include "model/event_dispatch.h"
 #include "model/result_line.h"
+#include "model/tab_order.h"
 #include "model/twips.h"
 #include "qt/flat_field.h"
 #include "qt/to_qstring.h"
@@ -225,6 +226,18 @@ bool Form1::eventFilter(QObject* watched, QEvent* event)
     }
     return ActOnKey(AnswerKey(WindowKeyOf(*static_cast<QKeyEvent*>(event)),
                               widgets_.ControlOf(static_cast<QWidget*>(watched))));
+}
+
+// Tab and Shift+Tab go round the window's tab stops as the model has them.
+bool Form1::focusNextPrevChild(bool next)
+{
+    const Control stop =
+        NextTabStop(model_, widgets_.ControlOf(QApplication::focusWidget()), next ? 1 : -1);
+    if (stop == Control::None) {
+        return QWidget::focusNextPrevChild(next);
+    }
+    widgets_[stop]->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
 }
 
 // A key by its name in the model; the keypad's decimal key is its period

@@ -57,7 +57,10 @@ function modelCalls() {
     label1Points: () => number('level_label1_points'),
     takeHeightWrite: () => number('level_take_height_write'),
     decimalSeparator: () => text(number('level_decimal_separator')),
-    fieldTakes: (length) => number('level_field_takes', length) !== 0,
+    // Whether a field takes what an edit adds in place of its selection.
+    fieldTakes: (field, added) => number('level_field_takes_edit', field.value.length, field.selectionStart,
+                                         field.selectionEnd, added.length) !== 0,
+    nextTabStop: (from, step) => number('level_next_tab_stop', from, step),
     answerKey: (code, ctrl, shift, focus) => {
       const answer = number('level_answer_key', code, ctrl ? 1 : 0, shift ? 1 : 0, focus);
       return {action: answer >> 8, target: answer & 255};
@@ -97,9 +100,7 @@ function start() {
   const root = document.getElementById('Form1');
   const elements = new Map();  // control number -> the element that is it
   const kind = (control) => table.find((row) => row.control === control).kind;
-  // The information line is the label the model writes; the frame names
-  // the option row.
-  const label1Row = table.find((row) => row.kind === 'label' && row.caption === '');
+  // The frame names the option row.
   const frameRow = table.find((row) => row.kind === 'frame');
   let menu = null;
 
@@ -114,9 +115,11 @@ function start() {
   root.style.fontSize = `${form.dialogPoints}pt`;
   fitToScreen(form.width);
   addEventListener('resize', () => fitToScreen(form.width));
-  // The greyed text: Windows' grey text (#6d6d6d) on its face (#f0f0f0),
-  // made readable as the model makes it.
-  const grey = Math.round(255 * page.readableGrey(0x6d / 255, 0, 0xf0 / 255));
+  // The greyed text: the style's grey on its face, made readable as the
+  // model makes it.
+  const style = getComputedStyle(document.documentElement);
+  const share = (variable) => parseInt(style.getPropertyValue(variable).trim().slice(1, 3), 16) / 255;
+  const grey = Math.round(255 * page.readableGrey(share('--grey'), share('--text'), share('--face')));
   document.documentElement.style.setProperty('--greyed-text', `rgb(${grey} ${grey} ${grey})`);
 
   // One control of the table at its place, named as the window names it.
@@ -134,8 +137,7 @@ function start() {
         // paste instead.
         element.addEventListener('beforeinput', (event) => {
           const added = event.data ?? event.dataTransfer?.getData('text/plain') ?? '';
-          const kept = element.value.length - (element.selectionEnd - element.selectionStart);
-          if (event.inputType.startsWith('insert') && !page.fieldTakes(kept + added.length)) {
+          if (event.inputType.startsWith('insert') && !page.fieldTakes(element, added)) {
             event.preventDefault();
             beep();
           }
@@ -169,7 +171,7 @@ function start() {
         element.textContent = row.caption;
         // The information line, which the model writes, is announced as it
         // changes.
-        if (row.kind === 'label' && row.caption === '') element.setAttribute('role', 'status');
+        if (row.control === form.informationLine) element.setAttribute('role', 'status');
     }
     element.className = row.kind;
     if (row.kind !== 'option') element.id = row.name;
@@ -237,7 +239,7 @@ function start() {
         element.setAttribute('aria-disabled', String(!enabled));
       }
     }
-    const label1 = elements.get(label1Row.control);
+    const label1 = elements.get(form.informationLine);
     label1.textContent = page.label1Caption();
     label1.setAttribute('aria-label', label1.textContent);
     label1.style.fontSize = `${page.label1Points()}pt`;
@@ -321,23 +323,10 @@ function start() {
     }
   });
 
-  // Tab and Shift+Tab go round the window's tab stops in the table's
-  // order, as in a dialog: each enabled field, each button, and the option
-  // group once, at its selected option or, with none, at its first.
-  function tabStops() {
-    const options = table.filter((row) => row.kind === 'option');
-    const groupStop = (options.find((row) => page.optionValue(row.control)) ?? options[0]).control;
-    return table.filter((row) => (row.kind === 'field' && page.fieldEnabled(row.control)) ||
-                                 row.kind === 'button' || row.control === groupStop)
-      .map((row) => row.control);
-  }
+  // Tab and Shift+Tab go round the window's tab stops, as the model has
+  // them; a field that takes the focus so has its text selected.
   function tabFrom(control, step) {
-    const stops = tabStops();
-    const row = table.findIndex((candidate) => candidate.control === control);
-    // The stop after (or before) the control's place in the table.
-    const ordered = step > 0 ? stops : [...stops].reverse();
-    const next = ordered.find((stop) => step * (table.findIndex((candidate) => candidate.control === stop) - row) > 0)
-      ?? ordered[0];
+    const next = page.nextTabStop(control, step);
     const element = target(next);
     element.focus();
     if (kind(next) === 'field') element.select();
@@ -354,9 +343,13 @@ function start() {
         if (command >= 0) run(answer.target, command);
         break;
       }
-      case form.actions.CopyResultLine:
-        copy(page.resultLine());
+      case form.actions.CopyResultLine: {
+        // No result to copy: the beep of any command that cannot be done.
+        const line = page.resultLine();
+        if (line === null) beep();
+        copy(line);
         break;
+      }
       case form.actions.SelectAll:
         element.select();
         break;
@@ -449,8 +442,7 @@ function start() {
       case form.commands.Paste:
         navigator.clipboard?.readText().then((text) => {
           field.focus();
-          const kept = field.value.length - (field.selectionEnd - field.selectionStart);
-          if (!page.fieldTakes(kept + text.length)) {
+          if (!page.fieldTakes(field, text)) {
             beep();  // refused whole, as a pasting key is
           } else {
             document.execCommand('insertText', false, text);

@@ -21,6 +21,7 @@
 #include "model/readable_grey.h"
 #include "model/result_line.h"
 #include "model/system_regional_settings.h"
+#include "model/tab_order.h"
 #include "model/twips.h"
 #include "model/window_keys.h"
 #include "model/window_texts.h"
@@ -199,6 +200,7 @@ EMSCRIPTEN_KEEPALIVE const char* level_form()
     json.Number("height", TwipsToPixels(kFormClientHeight));
     json.Number("dialogPoints", kDialogFontPoints);
     json.Number("fieldLimit", kFieldTextLimit);  // the browser's own backstop
+    json.Number("informationLine", static_cast<int>(Control::Label1));
     json.Text("reportTitle", kErrorReportTitle);
     json.Text("reportButton", kErrorReportButton);
     json.BeginArray("fontFamilies");
@@ -290,10 +292,18 @@ EMSCRIPTEN_KEEPALIVE int level_take_height_write()
     return twips ? TwipsToPixels(*twips) : -1;
 }
 
-// Whether a field takes a text of this many UTF-16 code units.
-EMSCRIPTEN_KEEPALIVE int level_field_takes(int length)
+// Whether a field of this many UTF-16 code units takes an edit that puts
+// this many in place of its selection, from start to end.
+EMSCRIPTEN_KEEPALIVE int level_field_takes_edit(int length, int start, int end, int added)
 {
-    return length >= 0 && FieldTakes(static_cast<std::size_t>(length)) ? 1 : 0;
+    const int kept = length - (end - start);
+    return kept >= 0 && added >= 0 && FieldTakes(static_cast<std::size_t>(kept + added)) ? 1 : 0;
+}
+
+// The window's tab stop after (+1) or before (-1) a control.
+EMSCRIPTEN_KEEPALIVE int level_next_tab_stop(int from, int step)
+{
+    return static_cast<int>(NextTabStop(ThePage().model, ControlOf(from), step));
 }
 
 EMSCRIPTEN_KEEPALIVE const char* level_decimal_separator()

@@ -10,6 +10,7 @@
 
 #include "model/event_dispatch.h"
 #include "model/result_line.h"
+#include "model/tab_order.h"
 #include "model/twips.h"
 #include "win32/clipboard.h"
 #include "win32/field_menu.h"
@@ -384,23 +385,20 @@ void Form1::ShowModel()
     ShowFocus();
 }
 
-// Checking a radio button gives it the group's tab stop, unchecking takes
-// it away; with none checked, Tab still reaches the group at its first
-// option.
+// Each option's check mark, and the group's one tab stop where the model
+// has it: checking a radio button gives it WS_TABSTOP and unchecking takes
+// it away, so with none checked the dialog manager would pass the group by.
 void Form1::ShowOptions()
 {
-    HWND firstOption = nullptr;
-    bool anyChecked = false;
     for (const ControlRow& row : kForm1Controls) {
         if (row.kind == ControlKind::Option) {
-            firstOption = firstOption != nullptr ? firstOption : controls_[row.control];
-            anyChecked = anyChecked || model_.OptionValue(row.control);
-            SendMessageW(controls_[row.control], BM_SETCHECK,
+            HWND option = controls_[row.control];
+            SendMessageW(option, BM_SETCHECK,
                          model_.OptionValue(row.control) ? BST_CHECKED : BST_UNCHECKED, 0);
+            const LONG style = GetWindowLongW(option, GWL_STYLE) & ~WS_TABSTOP;
+            SetWindowLongW(option, GWL_STYLE,
+                           style | (IsTabStop(model_, row.control) ? WS_TABSTOP : 0));
         }
-    }
-    if (!anyChecked) {
-        SetWindowLongW(firstOption, GWL_STYLE, GetWindowLongW(firstOption, GWL_STYLE) | WS_TABSTOP);
     }
 }
 

@@ -13,6 +13,7 @@
 #include "model/event_dispatch.h"
 #include "model/field_menu.h"
 #include "model/form1_layout.h"
+#include "model/tab_order.h"
 #include "model/window_keys.h"
 #include "model/window_texts.h"
 #include "test_support.h"
@@ -100,6 +101,36 @@ TEST(WindowKeys, AreAnsweredByTheFocusedControl)
         const KeyAnswer answer = AnswerKey(key, focus);
         EXPECT_EQ(std::pair(answer.action, answer.target), std::pair(action, target))
             << static_cast<int>(key) << " on " << static_cast<int>(focus);
+    }
+}
+
+// The option group is one stop, at its selected option or, with none, at
+// Option1; greyed fields and the labels are passed over; the stops wrap.
+TEST(TabOrder, GoesRoundTheWindowsStopsWithTheOptionsAsOne)
+{
+    using Control::Text1, Control::Text2, Control::Option1, Control::Option2, Control::Option3,
+        Control::Command1, Control::Command2, Control::Label1, Control::None;
+    // clang-format off
+    const std::tuple<void (ConverterModel::*)(), Control, int, Control> moves[] = {
+        {nullptr, Option1, +1, Command1},                {nullptr, Command2, +1, Option1},
+        {nullptr, Option1, -1, Command2},                {nullptr, None, +1, Option1},
+        {nullptr, Label1, +1, Option1},                  {nullptr, Option3, -1, Option1},
+        {&ConverterModel::Option3_Click, Option3, +1, Text2},
+        {&ConverterModel::Option3_Click, Command2, +1, Option3},
+        {&ConverterModel::Option3_Click, Text2, -1, Option3},
+        {&ConverterModel::Option1_Click, Command2, +1, Text1},
+        {&ConverterModel::Option1_Click, Text1, +1, Option1},
+        {&ConverterModel::Option2_Click, Option1, +1, Option2},
+    };
+    // clang-format on
+    for (const auto& [handler, from, step, next] : moves) {
+        ConverterModel model = LoadedModel();
+        if (handler != nullptr) {
+            (model.*handler)();
+        }
+        EXPECT_EQ(NextTabStop(model, from, step), next)
+            << static_cast<int>(from) << " by " << step << " after a click "
+            << (handler != nullptr);
     }
 }
 
