@@ -4,10 +4,15 @@ page scripts' and the page benchmark's one way to a browser."""
 
 import json
 import os
+import select
 import shutil
+import signal
 import subprocess
 import tempfile
 import time
+
+# How long one command may take, its answer included.
+ANSWER_SECONDS = 30
 
 # A control's middle by its id: an option's words, any other control's box.
 MIDDLE = """((name) => {
@@ -24,6 +29,8 @@ class Browser:
 
     def __init__(self, width=640, height=480):
         self._profile = tempfile.mkdtemp(prefix="level-devtools-")
+        self._name = os.environ.get("CHROMIUM") or "chromium"
+        self._log = open(os.path.join(self._profile, "stderr.log"), "w+b")
         to_browser, self._from_us = os.pipe()
         self._to_us, from_browser = os.pipe()
 
@@ -33,21 +40,29 @@ class Browser:
             os.dup2(reads, 3)
             os.dup2(writes, 4)
 
-        self._process = subprocess.Popen(
-            ["chromium", "--headless", "--no-sandbox", "--disable-gpu", "--no-first-run",
-             "--disable-background-networking", "--disable-component-update", "--disable-sync",
-             "--hide-scrollbars", "--force-device-scale-factor=1",
-             f"--window-size={width},{height}", "--remote-debugging-pipe",
-             f"--user-data-dir={self._profile}", "about:blank"],
-            preexec_fn=descriptors, close_fds=False, stderr=subprocess.DEVNULL)
+        try:
+            self._process = subprocess.Popen(
+                [self._name, "--headless", "--no-sandbox", "--disable-gpu", "--no-first-run",
+                 "--disable-background-networking", "--disable-component-update",
+                 "--disable-sync", "--hide-scrollbars", "--force-device-scale-factor=1",
+                 f"--window-size={width},{height}", "--remote-debugging-pipe",
+                 f"--user-data-dir={self._profile}/profile", "about:blank"],
+                preexec_fn=descriptors, close_fds=False, stderr=self._log, start_new_session=True)
+        except OSError as error:
+            self._remove()
+            raise RuntimeError(f"{self._name} cannot start: {error}") from None
         os.close(to_browser)
         os.close(from_browser)
         self._buffered = b""
         self._next = 0
         self.events = []  # what the browser told unasked, in order
-        target = self.call("Target.createTarget", url="about:blank")["targetId"]
-        self._session = self.call("Target.attachToTarget", targetId=target,
-                                  flatten=True)["sessionId"]
+        try:
+            target = self.call("Target.createTarget", url="about:blank")["targetId"]
+            self._session = self.call("Target.attachToTarget", targetId=target,
+                                      flatten=True)["sessionId"]
+        except RuntimeError:
+            self.close()
+            raise
 
     def call(self, method, session=None, **params):
         """A command and its result; an error raises."""
@@ -55,12 +70,19 @@ class Browser:
         message = {"id": self._next, "method": method, "params": params}
         if session:
             message["sessionId"] = session
-        os.write(self._from_us, json.dumps(message).encode() + b"\0")
+        deadline = time.monotonic() + ANSWER_SECONDS
+        try:
+            os.write(self._from_us, json.dumps(message).encode() + b"\0")
+        except BrokenPipeError:
+            self._fail("the pipe to it closed")
         while True:
             while b"\0" not in self._buffered:
+                left = deadline - time.monotonic()
+                if left <= 0 or not select.select([self._to_us], [], [], left)[0]:
+                    self._fail(f"no answer to {method} in {ANSWER_SECONDS} s")
                 chunk = os.read(self._to_us, 65536)
                 if not chunk:
-                    raise RuntimeError("the browser closed its pipe")
+                    self._fail("it closed its pipe")
                 self._buffered += chunk
             text, self._buffered = self._buffered.split(b"\0", 1)
             answer = json.loads(text)
@@ -68,7 +90,7 @@ class Browser:
                 self.events.append(answer)
             elif answer.get("id") == self._next:
                 if "error" in answer:
-                    raise RuntimeError(f"{method}: {answer['error']}")
+                    self._fail(f"{method}: {answer['error']}")
                 return answer["result"]
 
     def page(self, method, **params):
@@ -115,10 +137,26 @@ class Browser:
         self.page("Input.dispatchTouchEvent", type="touchEnd", touchPoints=[])
         self.evaluate("new Promise((done) => setTimeout(done, 50))")
 
+    def _fail(self, what):
+        self._log.seek(0)
+        said = self._log.read().decode(errors="replace").strip()
+        raise RuntimeError(f"{self._name}: {what}" + (f"; it said:\n{said}" if said else ""))
+
     def close(self):
+        """Ends the browser and its whole process group, and removes its
+        profile."""
         try:
             self.call("Browser.close")
-        except RuntimeError:
-            self._process.kill()
+            self._process.wait(timeout=5)
+        except (RuntimeError, subprocess.TimeoutExpired):
+            pass
+        try:
+            os.killpg(self._process.pid, signal.SIGKILL)
+        except ProcessLookupError:
+            pass
         self._process.wait()
+        self._remove()
+
+    def _remove(self):
+        self._log.close()
         shutil.rmtree(self._profile, ignore_errors=True)

@@ -1,45 +1,70 @@
 #include "web/devtools_pipe.h"
 
+#include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <array>
+#include <cerrno>
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <stdexcept>
 #include <vector>
 
 namespace level::testing {
 namespace {
 
-// How long a command may take before the browser counts as gone.
-constexpr int kAnswerMilliseconds = 30000;
+// How long a command may take, its answer included, before the browser
+// counts as gone.
+constexpr auto kAnswerTime = std::chrono::seconds(30);
+// How long a closed browser may take to end before it is killed.
+constexpr auto kEndTime = std::chrono::seconds(5);
 
-[[noreturn]] void Fail(const std::string& what)
+// The browser to run: CHROMIUM where set, else chromium from the path.
+std::string BrowserName()
 {
-    throw std::runtime_error("headless Chromium: " + what);
+    const char* named = std::getenv("CHROMIUM");
+    return named != nullptr && *named != '\0' ? named : "chromium";
 }
 
 }  // namespace
 
-DevToolsPipe::DevToolsPipe()
+[[noreturn]] void DevToolsPipe::Fail(const std::string& what) const
 {
+    std::string said;
+    if (std::ifstream log(profile_ + "/stderr.log"); log) {
+        said.assign(std::istreambuf_iterator<char>(log), {});
+    }
+    throw std::runtime_error(name_ + ": " + what +
+                             (said.empty() ? std::string() : "; it said:\n" + said));
+}
+
+DevToolsPipe::DevToolsPipe() : name_(BrowserName())
+{
+    // A browser that dies leaves a closed pipe: a write to it fails with
+    // EPIPE instead of ending the tests with SIGPIPE.
+    signal(SIGPIPE, SIG_IGN);
     char profile[] = "/tmp/level-web-test-XXXXXX";
     if (mkdtemp(profile) == nullptr) {
-        Fail("no folder for a profile");
+        throw std::runtime_error(name_ + ": no folder for a profile");
     }
     profile_ = profile;
     std::array<int, 2> in{};   // the browser reads
     std::array<int, 2> out{};  // the browser writes
-    if (pipe(in.data()) != 0 || pipe(out.data()) != 0) {
+    if (pipe2(in.data(), O_CLOEXEC) != 0 || pipe2(out.data(), O_CLOEXEC) != 0) {
         Fail("no pipe");
     }
-    const std::string userData = "--user-data-dir=" + profile_;
+    const std::string userData = "--user-data-dir=" + profile_ + "/profile";
+    const std::string log = profile_ + "/stderr.log";
     // The flags keep a headless browser to itself on a closed network:
     // no sign-in, updates, field trials or first-run pages.
-    std::vector<const char*> arguments = {"chromium",
+    std::vector<const char*> arguments = {name_.c_str(),
                                           "--headless",
                                           "--no-sandbox",
                                           "--disable-gpu",
@@ -61,18 +86,19 @@ DevToolsPipe::DevToolsPipe()
         Fail("cannot start");
     }
     if (browser_ == 0) {
+        // A process group of its own, so that its helpers end with it; its
+        // log lines kept beside its profile, shown if it fails.
+        setpgid(0, 0);
         dup2(in[0], 3);
         dup2(out[1], 4);
-        for (int descriptor : {in[0], in[1], out[0], out[1]}) {
-            if (descriptor > 4) {
-                close(descriptor);
-            }
+        if (std::FILE* said = std::freopen(log.c_str(), "w", stderr); said == nullptr) {
+            _exit(126);
         }
-        // Its own log lines stay out of the test's output.
-        freopen("/dev/null", "w", stderr);
-        execvp("chromium", const_cast<char* const*>(arguments.data()));
+        execvp(name_.c_str(), const_cast<char* const*>(arguments.data()));
+        dprintf(STDERR_FILENO, "cannot run %s: %s\n", name_.c_str(), std::strerror(errno));
         _exit(127);
     }
+    setpgid(browser_, browser_);
     close(in[0]);
     close(out[1]);
     toBrowser_ = in[1];
@@ -85,9 +111,18 @@ DevToolsPipe::~DevToolsPipe()
         try {
             Call("Browser.close");
         } catch (const std::exception&) {
-            kill(browser_, SIGKILL);
+            // ended below
         }
-        waitpid(browser_, nullptr, 0);
+        const auto deadline = std::chrono::steady_clock::now() + kEndTime;
+        while (waitpid(browser_, nullptr, WNOHANG) == 0) {
+            if (std::chrono::steady_clock::now() > deadline) {
+                kill(-browser_, SIGKILL);
+                waitpid(browser_, nullptr, 0);
+                break;
+            }
+            usleep(10000);
+        }
+        kill(-browser_, SIGKILL);  // any helper it left
     }
     close(toBrowser_);
     close(fromBrowser_);
@@ -98,6 +133,7 @@ DevToolsPipe::~DevToolsPipe()
 nlohmann::json DevToolsPipe::Call(std::string_view method, nlohmann::json params,
                                   const std::string& session)
 {
+    const auto deadline = std::chrono::steady_clock::now() + kAnswerTime;
     const int id = nextId_++;
     nlohmann::json message = {{"id", id}, {"method", method}, {"params", std::move(params)}};
     if (!session.empty()) {
@@ -105,7 +141,7 @@ nlohmann::json DevToolsPipe::Call(std::string_view method, nlohmann::json params
     }
     Send(message);
     for (;;) {
-        nlohmann::json answer = Receive();
+        nlohmann::json answer = Receive(deadline, method);
         if (answer.value("id", 0) != id) {
             continue;  // an event, which the driver asks for when it needs it
         }
@@ -118,17 +154,22 @@ nlohmann::json DevToolsPipe::Call(std::string_view method, nlohmann::json params
 
 void DevToolsPipe::Send(const nlohmann::json& message)
 {
+    if (waitpid(browser_, nullptr, WNOHANG) != 0) {
+        browser_ = -1;
+        Fail("did not start or has ended (is it installed?)");
+    }
     const std::string text = message.dump() + '\0';
     for (std::size_t sent = 0; sent < text.size();) {
         const ssize_t written = write(toBrowser_, text.data() + sent, text.size() - sent);
         if (written <= 0) {
-            Fail("the pipe to the browser closed");
+            Fail("the pipe to it closed (is it installed?)");
         }
         sent += static_cast<std::size_t>(written);
     }
 }
 
-nlohmann::json DevToolsPipe::Receive()
+nlohmann::json DevToolsPipe::Receive(std::chrono::steady_clock::time_point deadline,
+                                     std::string_view method)
 {
     for (;;) {
         if (const std::size_t end = buffered_.find('\0'); end != std::string::npos) {
@@ -136,14 +177,17 @@ nlohmann::json DevToolsPipe::Receive()
             buffered_.erase(0, end + 1);
             return message;
         }
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+            deadline - std::chrono::steady_clock::now());
         pollfd ready{fromBrowser_, POLLIN, 0};
-        if (poll(&ready, 1, kAnswerMilliseconds) != 1) {
-            Fail("no answer in " + std::to_string(kAnswerMilliseconds / 1000) + " s");
+        if (left.count() <= 0 || poll(&ready, 1, static_cast<int>(left.count())) != 1) {
+            Fail("no answer to " + std::string(method) + " in " +
+                 std::to_string(kAnswerTime.count()) + " s");
         }
         std::array<char, 65536> chunk{};
         const ssize_t got = read(fromBrowser_, chunk.data(), chunk.size());
         if (got <= 0) {
-            Fail("the browser closed its pipe (is chromium installed?)");
+            Fail("it closed its pipe (is it installed?)");
         }
         buffered_.append(chunk.data(), static_cast<std::size_t>(got));
     }
