@@ -1,10 +1,19 @@
-# The page's build: Debian's Emscripten, with the host's header-only
-# libraries, C++ exceptions as WebAssembly's own, and node running the
-# tests.
-include(/usr/share/emscripten/cmake/Modules/Platform/Emscripten.cmake)
+# The page's build: Emscripten (EMSCRIPTEN names its folder, else em-config
+# finds it), with the host's header-only libraries, C++ exceptions as
+# WebAssembly's own, and node running the tests.
+if(DEFINED ENV{EMSCRIPTEN})
+    set(LEVEL_EMSCRIPTEN_ROOT $ENV{EMSCRIPTEN})
+else()
+    execute_process(COMMAND em-config EMSCRIPTEN_ROOT OUTPUT_VARIABLE LEVEL_EMSCRIPTEN_ROOT
+                    OUTPUT_STRIP_TRAILING_WHITESPACE RESULT_VARIABLE found)
+    if(NOT found EQUAL 0)
+        message(FATAL_ERROR "no Emscripten: em-config did not answer and EMSCRIPTEN is not set")
+    endif()
+endif()
+include(${LEVEL_EMSCRIPTEN_ROOT}/cmake/Modules/Platform/Emscripten.cmake)
 
-set(FastFloat_DIR ${CMAKE_CURRENT_LIST_DIR}/mingw-w64-packages CACHE PATH "")
-set(Boost_DIR ${CMAKE_CURRENT_LIST_DIR}/mingw-w64-packages CACHE PATH "")
+set(FastFloat_DIR ${CMAKE_CURRENT_LIST_DIR}/header-only-packages CACHE PATH "" FORCE)
+set(Boost_DIR ${CMAKE_CURRENT_LIST_DIR}/header-only-packages CACHE PATH "" FORCE)
 
 # Without -fwasm-exceptions a thrown ConversionError aborts the module.
 # The header folders' paths in the page are the host's and the source's

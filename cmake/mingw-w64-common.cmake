@@ -15,9 +15,9 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 
 # The header-only libraries come from the host, each through a folder of
-# its own (mingw-w64-packages/host-headers.cmake).
-set(FastFloat_DIR ${CMAKE_CURRENT_LIST_DIR}/mingw-w64-packages CACHE PATH "")
-set(Boost_DIR ${CMAKE_CURRENT_LIST_DIR}/mingw-w64-packages CACHE PATH "")
+# its own (header-only-packages/host-headers.cmake).
+set(FastFloat_DIR ${CMAKE_CURRENT_LIST_DIR}/header-only-packages CACHE PATH "" FORCE)
+set(Boost_DIR ${CMAKE_CURRENT_LIST_DIR}/header-only-packages CACHE PATH "" FORCE)
 
 # One executable that needs no DLL beyond Windows' own. Each function and
 # datum in a section of its own, so that the linker drops what the program

@@ -26,6 +26,12 @@ wine32_missing() {
     fi
 }
 
+# True where the kernel cannot execute 32-bit code at all, which no package
+# and no 32-bit root mends.
+kernel_runs_no_32_bit_code() {
+    ! scripts/wine32-root --check 2>/dev/null
+}
+
 wine_use() {
     wine_preset=$1
     if [ "$wine_preset" = windows ]; then

@@ -1,6 +1,7 @@
-# The MinGW-w64 builds take the host's header-only libraries, each through a
-# folder that holds its headers alone: the host's /usr/include as a whole
-# must not reach a cross build, whose C library headers are MinGW's.
+# The cross builds (MinGW-w64 and Emscripten) take the host's header-only
+# libraries, each through a folder that holds its headers alone: the host's
+# /usr/include as a whole must not reach a cross build, whose C library
+# headers are its own.
 function(level_host_headers target folder)
     if(TARGET ${target})
         return()
