@@ -297,7 +297,10 @@ EMSCRIPTEN_KEEPALIVE int level_take_height_write()
 EMSCRIPTEN_KEEPALIVE int level_field_takes_edit(int length, int start, int end, int added)
 {
     const int kept = length - (end - start);
-    return kept >= 0 && added >= 0 && FieldTakes(static_cast<std::size_t>(kept + added)) ? 1 : 0;
+    return kept >= 0 && added >= 0 &&
+                   FieldTakes(static_cast<std::size_t>(kept) + static_cast<std::size_t>(added))
+               ? 1
+               : 0;
 }
 
 // The window's tab stop after (+1) or before (-1) a control.
