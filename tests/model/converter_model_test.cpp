@@ -13,6 +13,7 @@
 #include "model/event_dispatch.h"
 #include "model/field_menu.h"
 #include "model/form1_layout.h"
+#include "model/readable_grey.h"
 #include "model/tab_order.h"
 #include "model/window_keys.h"
 #include "model/window_texts.h"
@@ -131,6 +132,26 @@ TEST(TabOrder, GoesRoundTheWindowsStopsWithTheOptionsAsOne)
         EXPECT_EQ(NextTabStop(model, from, step), next)
             << static_cast<int>(from) << " by " << step << " after a click "
             << (handler != nullptr);
+    }
+}
+
+// The greyed text's grey, from the style's toward its text, 0 to 255:
+// Windows' own on its face reads at 4.55:1 and stays; a paler one goes four
+// tenths of the way to black; a dark scheme's toward white; where nothing
+// but the text reads, the text.
+TEST(ReadableGrey, IsTheStylesNearestThatReadsAtFourAndAHalfToOne)
+{
+    // clang-format off
+    const std::tuple<double, double, double, double> greys[] = {
+        {0x6d, 0x00, 0xf0, 0x6d}, {0xa0, 0x00, 0xf0, 96.0}, {0x80, 0xff, 0x20, 140.7},
+        {0x6d, 0x00, 0x6d, 0x00},
+    };
+    // clang-format on
+    const auto neutral = [](double level) { return Colour{level / 255, level / 255, level / 255}; };
+    for (const auto& [grey, text, background, picked] : greys) {
+        const Colour colour = ReadableGrey(neutral(grey), neutral(text), neutral(background));
+        EXPECT_NEAR(colour.red * 255, picked, 0.05) << grey << " on " << background;
+        EXPECT_EQ(std::pair(colour.green, colour.blue), std::pair(colour.red, colour.red));
     }
 }
 
