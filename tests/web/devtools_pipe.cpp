@@ -89,8 +89,12 @@ DevToolsPipe::DevToolsPipe() : name_(BrowserName())
         // A process group of its own, so that its helpers end with it; its
         // log lines kept beside its profile, shown if it fails.
         setpgid(0, 0);
-        dup2(in[0], 3);
-        dup2(out[1], 4);
+        // Copied above both first: either end may itself be descriptor 3 or
+        // 4, and dup2 onto another descriptor clears close-on-exec.
+        const int reads = fcntl(in[0], F_DUPFD, 10);
+        const int writes = fcntl(out[1], F_DUPFD, 10);
+        dup2(reads, 3);
+        dup2(writes, 4);
         if (std::FILE* said = std::freopen(log.c_str(), "w", stderr); said == nullptr) {
             _exit(126);
         }

@@ -390,10 +390,14 @@ private:
         return result["result"].value("value", json());
     }
 
-    // Whatever the page does after an event, done: its tasks run.
+    // Whatever the page does after an event, done: the clipboard's requests
+    // it made (answered in the order asked, so a read after them waits for
+    // them), then its tasks.
     void Settle()
     {
-        Evaluate("new Promise((done) => setTimeout(done, 0))");
+        Evaluate(
+            "navigator.clipboard.readText().catch(() => {})"
+            ".then(() => new Promise((done) => setTimeout(done, 0)))");
         picture_.reset();
     }
 
