@@ -16,7 +16,7 @@ module.exports = [
         // What Emscripten's module script, after this one, defines.
         UTF8ToString: 'readonly', lengthBytesUTF8: 'readonly', stringToUTF8: 'readonly',
         _malloc: 'readonly', _free: 'readonly', tryParseAsDataURI: 'readonly',
-        wasmBinaryFile: 'readonly',
+        wasmBinaryFile: 'readonly', findWasmBinary: 'readonly',
       },
     },
     rules: {

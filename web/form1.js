@@ -9,10 +9,12 @@
 var Module = {
   onRuntimeInitialized: start,
   // The module's bytes are in the page, as a data: URL that the module
-  // would fetch and the page's policy forbids: they are read where they
-  // are, with the module's own helpers for a single-file build.
+  // would fetch (Emscripten 3.1.6) and the page's policy forbids: they are
+  // read where they are, with the module's own helpers for a single-file
+  // build (findWasmBinary gives the URL from 3.1.69 on).
   instantiateWasm: (imports, receive) => {
-    WebAssembly.instantiate(tryParseAsDataURI(wasmBinaryFile), imports)
+    const url = typeof findWasmBinary === 'function' ? findWasmBinary() : wasmBinaryFile;
+    WebAssembly.instantiate(tryParseAsDataURI(url), imports)
       .then((result) => receive(result.instance));
     return {};
   },
